@@ -1,0 +1,58 @@
+# The two commands of the README, and what they stand on.
+#   make demo   build Lotwarden.exe and start it under Wine on a synthetic game folder
+#   make test   build everything and run every test: native, sanitizers, Wine
+#   make bench  the game-data benchmarks (native, optimised)
+
+BUILD      := build
+CMAKE_GEN  := -G Ninja
+JOBS       ?= $(shell nproc)
+
+configure = cmake -S . -B $(BUILD)/$(1) $(CMAKE_GEN) $(2) >/dev/null
+build     = cmake --build $(BUILD)/$(1) -j $(JOBS)
+ctest     = ctest --test-dir $(BUILD)/$(1) --output-on-failure --no-tests=error
+
+.PHONY: all bootstrap native sanitize windows test test-native test-sanitize test-windows \
+        demo bench format clean
+
+all: native windows
+
+bootstrap:
+	@scripts/bootstrap
+
+native: bootstrap
+	$(call configure,native,-DCMAKE_BUILD_TYPE=RelWithDebInfo)
+	$(call build,native)
+
+sanitize: bootstrap
+	$(call configure,sanitize,-DCMAKE_BUILD_TYPE=Debug -DLOTWARDEN_SANITIZE=ON)
+	$(call build,sanitize)
+
+windows: bootstrap
+	$(call configure,windows,-DCMAKE_BUILD_TYPE=MinSizeRel -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake)
+	$(call build,windows)
+
+test-native: native
+	$(call ctest,native) -j $(JOBS)
+
+test-sanitize: sanitize
+	$(call ctest,sanitize) -j $(JOBS)
+
+# One Wine session (display, prefix, wineserver) for the whole run. The
+# label keeps the count honest: no Wine test found is a failure.
+test-windows: windows
+	scripts/wine-session $(call ctest,windows) -L wine
+
+test: test-native test-sanitize test-windows
+
+demo: windows native
+	scripts/demo
+
+bench: native
+	$(BUILD)/native/bench/lotwarden-bench
+
+format:
+	find app about bench framework gamedata res tests tools ui \
+	    \( -name '*.cpp' -o -name '*.h' \) -print0 2>/dev/null | xargs -0 clang-format -i
+
+clean:
+	rm -rf $(BUILD)
