@@ -1,0 +1,19 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+namespace bench {
+
+// A generated neighbourhood file of the given size in MiB, written once
+// into the build folder and reused by later runs.
+std::string NeighbourhoodFile(std::size_t mebibytes);
+
+// count generated house files, written once like the neighbourhood files.
+std::vector<std::string> HouseFiles(std::size_t count);
+
+// Reads the whole file once so timed runs find it in the page cache.
+void WarmCache(const std::string& path);
+
+}  // namespace bench

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <sys/resource.h>
+
+namespace bench {
+
+// The process's peak resident memory so far, in KiB (Linux's unit).
+inline long PeakResidentKiB() {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss;
+}
+
+}  // namespace bench

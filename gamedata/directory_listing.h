@@ -1,0 +1,24 @@
+#pragma once
+
+#include <functional>
+#include <string>
+
+namespace gamedata {
+
+struct DirectoryEntry {
+    std::string name;
+    bool isDirectory = false;
+};
+
+// Seam to the platform's directory search. Calls visit for every entry the
+// search pattern (a Windows pattern such as "C:\Games\Sims\*.*") yields,
+// "." and ".." included, in enumeration order. False when the search
+// cannot start. Windows: FindFirstFileA / FindNextFileA. Elsewhere: the
+// pattern's folder, with backslashes taken as separators, via POSIX opendir.
+bool ForEachDirectoryEntry(const std::string& pattern,
+                           const std::function<void(const DirectoryEntry&)>& visit);
+
+// Lower case by the rules of the system's ANSI code page (ASCII elsewhere).
+std::string ToLowerAnsi(std::string text);
+
+}  // namespace gamedata

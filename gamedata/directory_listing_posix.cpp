@@ -1,0 +1,77 @@
+#include <dirent.h>
+#include <sys/stat.h>
+
+#include <utility>
+
+#include "gamedata/directory_listing.h"
+#include "gamedata/file_handle.h"
+
+namespace gamedata {
+namespace {
+
+class DirectoryHandle {
+public:
+    explicit DirectoryHandle(const std::string& folder) : dir_(opendir(folder.c_str())) {}
+    ~DirectoryHandle() {
+        if (dir_ != nullptr) {
+            closedir(dir_);
+        }
+    }
+    DirectoryHandle(const DirectoryHandle&) = delete;
+    DirectoryHandle& operator=(const DirectoryHandle&) = delete;
+    DirectoryHandle(DirectoryHandle&& other) noexcept : dir_(std::exchange(other.dir_, nullptr)) {}
+    DirectoryHandle& operator=(DirectoryHandle&&) = delete;
+
+    explicit operator bool() const { return dir_ != nullptr; }
+    DIR* get() const { return dir_; }
+
+private:
+    DIR* dir_;
+};
+
+// The folder part of a pattern such as "C:\Games\Sims\*.*". A pattern that
+// begins with its backslash names the root, as it does on Windows.
+std::string PatternFolder(const std::string& pattern) {
+    const std::size_t separator = pattern.find_last_of("\\/");
+    if (separator == std::string::npos) {
+        return ".";
+    }
+    if (separator == 0) {
+        return "/";
+    }
+    return ToPlatformPath(pattern.substr(0, separator));
+}
+
+bool IsDirectory(const std::string& path) {
+    struct stat status {};
+    return stat(path.c_str(), &status) == 0 && S_ISDIR(status.st_mode);
+}
+
+}  // namespace
+
+bool ForEachDirectoryEntry(const std::string& pattern,
+                           const std::function<void(const DirectoryEntry&)>& visit) {
+    const std::string folder = PatternFolder(pattern);
+    DirectoryHandle directory(folder);
+    if (!directory) {
+        return false;
+    }
+    while (const dirent* entry = readdir(directory.get())) {
+        DirectoryEntry found;
+        found.name = entry->d_name;
+        found.isDirectory = IsDirectory(folder + "/" + found.name);
+        visit(found);
+    }
+    return true;
+}
+
+std::string ToLowerAnsi(std::string text) {
+    for (char& c : text) {
+        if (c >= 'A' && c <= 'Z') {
+            c = static_cast<char>(c - 'A' + 'a');
+        }
+    }
+    return text;
+}
+
+}  // namespace gamedata

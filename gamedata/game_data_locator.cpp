@@ -1,0 +1,56 @@
+#include "gamedata/game_data_locator.h"
+
+#include <cstddef>
+
+#include "gamedata/game_registry.h"
+#include "gamedata/number_text.h"
+
+namespace gamedata {
+namespace {
+
+// The game's own reader takes SIMS_DATA into a buffer of this size; a longer
+// value is unreadable rather than cut, so no path is built from half a name.
+constexpr std::size_t kDataFolderCapacity = 1024;
+
+// Registry bytes need not end in a zero; the text ends at the first zero
+// byte or with the bytes themselves.
+std::string TextUpToFirstZero(const std::string& bytes) {
+    return bytes.substr(0, bytes.find('\0'));
+}
+
+}  // namespace
+
+std::string ReadDataFolder() {
+    const std::optional<std::string> bytes = QueryGameValue("SIMS_DATA");
+    if (!bytes || bytes->size() > kDataFolderCapacity) {
+        return std::string();
+    }
+    return TextUpToFirstZero(*bytes);
+}
+
+std::int32_t ReadCurrentNeighbourhood() {
+    const std::optional<std::string> bytes = QueryGameValue("SIMS_CURRENT_NEIGHBORHOOD_NUM");
+    if (!bytes) {
+        return 0;
+    }
+    return TextToNumber(TextUpToFirstZero(*bytes));
+}
+
+std::string NeighbourhoodFolder(std::int32_t neighbourhood) {
+    const std::string suffix = neighbourhood == 1 ? std::string() : FormatDecimal(neighbourhood);
+    return ReadDataFolder() + "\\UserData" + suffix;
+}
+
+std::string NeighbourhoodFile(std::int32_t neighbourhood) {
+    return NeighbourhoodFolder(neighbourhood) + "\\neighborhood.iff";
+}
+
+std::string HousesFolder(std::int32_t neighbourhood) {
+    return NeighbourhoodFolder(neighbourhood) + "\\Houses";
+}
+
+std::string HouseFile(const std::string& housesFolder, const std::string& lotLabel) {
+    return housesFolder + "\\house" + lotLabel + ".iff";
+}
+
+}  // namespace gamedata

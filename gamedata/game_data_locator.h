@@ -1,0 +1,24 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace gamedata {
+
+// Both read the game's registry afresh on every call; nothing is cached.
+// A value's text ends at its first zero byte or with its last byte.
+// Empty text when the key or SIMS_DATA is missing, unreadable or longer
+// than 1024 bytes.
+std::string ReadDataFolder();
+// The whole value, however long, converted by TextToNumber. 0 when the key
+// or the value is missing or unreadable.
+std::int32_t ReadCurrentNeighbourhood();
+
+// GameDataFolder + "\UserData" (+ number unless it is 1). The data folder is
+// used exactly as stored, so a trailing backslash doubles up.
+std::string NeighbourhoodFolder(std::int32_t neighbourhood);
+std::string NeighbourhoodFile(std::int32_t neighbourhood);
+std::string HousesFolder(std::int32_t neighbourhood);
+std::string HouseFile(const std::string& housesFolder, const std::string& lotLabel);
+
+}  // namespace gamedata
