@@ -38,6 +38,8 @@ struct DaysCase {
     const char* shown;
 };
 
+void PrintTo(const DaysCase& daysCase, std::ostream* out) { *out << daysCase.shown; }
+
 class ReadDaysTest : public HouseDaysTest, public testing::WithParamInterface<DaysCase> {};
 
 TEST_P(ReadDaysTest, ReadsSignedLittleEndianAt208) {
@@ -75,6 +77,8 @@ struct WriteCase {
     std::int32_t value;
     std::string bytes;
 };
+
+void PrintTo(const WriteCase& writeCase, std::ostream* out) { *out << writeCase.value; }
 
 class WriteDaysTest : public HouseDaysTest, public testing::WithParamInterface<WriteCase> {};
 

@@ -13,6 +13,10 @@ struct TextCase {
     std::int32_t number;
 };
 
+void PrintTo(const TextCase& textCase, std::ostream* out) {
+    *out << '"' << textCase.text << "\" -> " << textCase.number;
+}
+
 class TextToNumberTest : public testing::TestWithParam<TextCase> {};
 
 TEST_P(TextToNumberTest, ConvertsLikeAtoiWithinTheInt32Range) {
