@@ -7,7 +7,8 @@ BUILD      := build
 CMAKE_GEN  := -G Ninja
 JOBS       ?= $(shell nproc)
 
-configure = cmake -S . -B $(BUILD)/$(1) $(CMAKE_GEN) $(2) >/dev/null
+# Configured once; later builds re-run CMake by themselves when a list changes.
+configure = test -f $(BUILD)/$(1)/CMakeCache.txt || cmake -S . -B $(BUILD)/$(1) $(CMAKE_GEN) $(2) >/dev/null
 build     = cmake --build $(BUILD)/$(1) -j $(JOBS)
 ctest     = ctest --test-dir $(BUILD)/$(1) --output-on-failure --no-tests=error
 

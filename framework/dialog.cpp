@@ -1,0 +1,160 @@
+#include "framework/dialog.h"
+
+#include "framework/app.h"
+#include "framework/data_exchange.h"
+#include "framework/resources.h"
+
+namespace {
+
+// Context help ids of dialogs are their template id above this base.
+constexpr DWORD kDialogHelpBase = 0x20000;
+
+// Commands from 0xF000 on are system commands, never the application's.
+constexpr UINT kFirstSystemCommand = 0xF000;
+
+// Disables a window for as long as it lives, if it was enabled, and then gives
+// it back its activation.
+class DisabledOwner {
+public:
+    explicit DisabledOwner(HWND owner)
+        : owner_(owner), disabled_(owner != nullptr && IsWindowEnabled(owner)) {
+        if (disabled_) {
+            EnableWindow(owner_, FALSE);
+        }
+    }
+    ~DisabledOwner() {
+        if (disabled_) {
+            EnableWindow(owner_, TRUE);
+            SetActiveWindow(owner_);
+        }
+    }
+    DisabledOwner(const DisabledOwner&) = delete;
+    DisabledOwner& operator=(const DisabledOwner&) = delete;
+
+private:
+    HWND owner_;
+    bool disabled_;
+};
+
+}  // namespace
+
+const MessageEntry CDialog::messageEntries[] = {
+    on::Command(IDOK, BN_CLICKED, &CDialog::OnOK),
+    on::Command(IDCANCEL, BN_CLICKED, &CDialog::OnCancel),
+    on::Message(WM_HELP, &CDialog::OnHelpInfo),
+};
+const MessageTable CDialog::messageTable{&CWnd::messageTable, messageEntries};
+
+const MessageTable& CDialog::GetMessageTable() const {
+    return messageTable;
+}
+
+CDialog::CDialog(UINT templateId, CWnd* parent) : templateId_(templateId), parent_(parent) {}
+
+CDialog::~CDialog() {
+    DestroyWindow();
+}
+
+INT_PTR CDialog::DoModal() {
+    result_ = -1;
+    modal_ = true;
+    {
+        HWND owner = ModalOwner();
+        DisabledOwner disabled(owner);
+        if (CreateDialogParamA(ResourceModule(), MAKEINTRESOURCEA(templateId_), owner,
+                               &CDialog::DialogProcedure,
+                               reinterpret_cast<LPARAM>(this)) != nullptr) {
+            RunModalLoop();
+        }
+        // Hidden before the owner is enabled again, so that the activation
+        // goes straight back to the owner.
+        if (GetSafeHwnd() != nullptr) {
+            SetWindowPos(GetSafeHwnd(), nullptr, 0, 0, 0, 0,
+                         SWP_HIDEWINDOW | SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE | SWP_NOZORDER);
+        }
+    }
+    DestroyWindow();
+    return result_;
+}
+
+void CDialog::EndDialog(INT_PTR result) {
+    result_ = result;
+    modal_ = false;
+}
+
+void CDialog::UpdateData(bool saveAndValidate) {
+    CDataExchange dx(*this, saveAndValidate);
+    DoDataExchange(dx);
+}
+
+bool CDialog::OnCmdMsg(UINT id, UINT code) {
+    if (CWnd::OnCmdMsg(id, code)) {
+        return true;
+    }
+    CWinApp* app = CWinApp::Current();
+    return code == 0 && id < kFirstSystemCommand && app != nullptr && app->OnCmdMsg(id, code);
+}
+
+bool CDialog::PreTranslateMessage(MSG& msg) {
+    return IsDialogMessageA(GetSafeHwnd(), &msg) != FALSE;
+}
+
+DWORD CDialog::HelpContext() const {
+    return kDialogHelpBase + templateId_;
+}
+
+bool CDialog::OnInitDialog() {
+    UpdateData(false);
+    return true;
+}
+
+void CDialog::DoDataExchange(CDataExchange&) {}
+
+void CDialog::OnOK() {
+    UpdateData(true);
+    EndDialog(IDOK);
+}
+
+void CDialog::OnCancel() {
+    EndDialog(IDCANCEL);
+}
+
+LRESULT CDialog::OnHelpInfo(WPARAM, LPARAM) {
+    Send(WM_COMMAND, ID_HELP);
+    return TRUE;
+}
+
+INT_PTR CALLBACK CDialog::DialogProcedure(HWND hwnd, UINT message, WPARAM, LPARAM lParam) {
+    // The dialog takes over its window here; from then on every message goes
+    // through the window bridge first, and this procedure answering FALSE
+    // leaves the rest to the dialog manager.
+    if (message != WM_INITDIALOG) {
+        return FALSE;
+    }
+    CDialog& dialog = *reinterpret_cast<CDialog*>(lParam);
+    try {
+        return dialog.SubclassWindow(hwnd) && dialog.OnInitDialog() ? TRUE : FALSE;
+    } catch (...) {
+        ReportCurrentException();
+        return FALSE;
+    }
+}
+
+HWND CDialog::ModalOwner() const {
+    CWnd* owner = parent_;
+    if (owner == nullptr && CWinApp::Current() != nullptr) {
+        owner = CWinApp::Current()->MainWindow();
+    }
+    if (owner == nullptr || owner == this || owner->GetSafeHwnd() == nullptr) {
+        return nullptr;
+    }
+    return GetAncestor(owner->GetSafeHwnd(), GA_ROOT);
+}
+
+void CDialog::DestroyWindow() {
+    HWND hwnd = GetSafeHwnd();
+    if (hwnd != nullptr) {
+        UnsubclassWindow();
+        ::DestroyWindow(hwnd);
+    }
+}

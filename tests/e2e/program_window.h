@@ -1,0 +1,39 @@
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+namespace e2e {
+
+// The program started as a process of its own, seen from outside the way a
+// user's tools see it: through its windows only.
+class RunningProgram {
+public:
+    explicit RunningProgram(const std::string& exePath);
+    ~RunningProgram();
+    RunningProgram(const RunningProgram&) = delete;
+    RunningProgram& operator=(const RunningProgram&) = delete;
+
+    // The top-level window with this caption that belongs to the process,
+    // or null when none appears in time.
+    HWND WaitForWindow(const char* caption, DWORD timeoutMs) const;
+    // True when the process ended within the time; its exit code then.
+    bool WaitForExit(DWORD timeoutMs, DWORD* exitCode) const;
+
+private:
+    PROCESS_INFORMATION process_{};
+};
+
+// Combo box entries read across the process boundary. The ANSI message
+// would copy only the first character back under Wine; the wide one is
+// marshalled whole.
+std::vector<std::string> ComboEntries(HWND combo);
+std::string ComboSelection(HWND combo);
+std::string ClassNameOf(HWND window);
+
+// Where the program sits: beside this test executable.
+std::string ExeBesideThisOne(const char* fileName);
+
+}  // namespace e2e

@@ -1,0 +1,214 @@
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "framework/command_ui.h"
+#include "res/resource.h"
+#include "tests/ui/idle_script.h"
+#include "tests/ui/ui_test_support.h"
+#include "tools/gamegen/gamegen.h"
+#include "ui/lotwarden_dlg.h"
+
+namespace {
+
+std::string FileBytes(const std::filesystem::path& path) {
+    std::ifstream file(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+}
+
+// A game folder with four neighbourhoods and the game's registry values
+// pointing at it, the current neighbourhood being 3.
+class LotwardenDlgTest : public testing::Test {
+protected:
+    void SetUp() override {
+        gamegen::WriteGameFolder(folder_.Path(), {{"UserData10", {}},
+                                                  {"UserData3", {{"Goth", 3, 40}}},
+                                                  {"UserData", {{"Newbie", 1, 14}}},
+                                                  {"UserData2", {}}});
+        registry_.SetText("SIMS_DATA", folder_.Path().string());
+        registry_.SetText("SIMS_CURRENT_NEIGHBORHOOD_NUM", "3");
+    }
+
+    INT_PTR Run(std::vector<IdleScript::Step> steps) {
+        IdleScript script(std::move(steps));
+        CLotwardenDlg dialog;
+        return dialog.DoModal();
+    }
+
+    TemporaryFolder folder_;
+    ScopedGameRegistry registry_;
+    MessageBoxRecorder messages_;
+};
+
+HWND Chooser(HWND dialog) {
+    return GetDlgItem(dialog, IDC_NEIGHBOURHOOD);
+}
+
+TEST_F(LotwardenDlgTest, ChooserHoldsTheDiscoveredLabelsSortedAndSelectsTheCurrentOne) {
+    Run({[](HWND dialog) {
+        EXPECT_EQ(ComboEntries(Chooser(dialog)),
+                  (std::vector<std::string>{"01", "02", "03", "10"}));
+        EXPECT_EQ(ComboSelection(Chooser(dialog)), "03");
+        EXPECT_EQ(ItemText(dialog, IDC_DAYS), "");
+        EXPECT_EQ(GetFocus(), GetDlgItem(dialog, IDC_FAMILY_TABLE)) << "first tab stop";
+        PostMessageA(dialog, WM_CLOSE, 0, 0);
+    }});
+}
+
+struct CurrentNeighbourhood {
+    const char* name;
+    const char* stored;  // nullptr: the value is absent
+    const char* selected;
+};
+
+class LotwardenDlgSelectionTest : public LotwardenDlgTest,
+                                  public testing::WithParamInterface<CurrentNeighbourhood> {};
+
+TEST_P(LotwardenDlgSelectionTest, SelectsTheGamesCurrentNeighbourhoodWhenItIsListed) {
+    if (GetParam().stored != nullptr) {
+        registry_.SetText("SIMS_CURRENT_NEIGHBORHOOD_NUM", GetParam().stored);
+    } else {
+        registry_.Remove("SIMS_CURRENT_NEIGHBORHOOD_NUM");
+    }
+    std::string selected = "not run";
+    Run({[&](HWND dialog) {
+        selected = ComboSelection(Chooser(dialog));
+        PostMessageA(dialog, WM_CLOSE, 0, 0);
+    }});
+    EXPECT_EQ(selected, GetParam().selected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Values, LotwardenDlgSelectionTest,
+                         testing::Values(CurrentNeighbourhood{"Ten", "10", "10"},
+                                         CurrentNeighbourhood{"NotListed", "7", ""},
+                                         CurrentNeighbourhood{"ZeroMeansFirst", "0", "01"},
+                                         CurrentNeighbourhood{"NegativeMeansFirst", "-2", "01"},
+                                         CurrentNeighbourhood{"AbsentMeansFirst", nullptr, "01"}),
+                         [](const testing::TestParamInfo<CurrentNeighbourhood>& info) {
+                             return info.param.name;
+                         });
+
+TEST_F(LotwardenDlgTest, SystemMenuEndsWithTheAboutItemAndHasNoSizeOrMaximize) {
+    Run({[](HWND dialog) {
+        HMENU menu = GetSystemMenu(dialog, FALSE);
+        ASSERT_NE(menu, nullptr);
+        const int count = GetMenuItemCount(menu);
+        ASSERT_GE(count, 2);
+        EXPECT_TRUE(GetMenuState(menu, count - 2, MF_BYPOSITION) & MF_SEPARATOR);
+        EXPECT_EQ(GetMenuItemID(menu, count - 1), static_cast<UINT>(IDM_ABOUTBOX));
+        char text[64] = {};
+        GetMenuStringA(menu, count - 1, text, sizeof text, MF_BYPOSITION);
+        EXPECT_STREQ(text, "&About this program...");
+        EXPECT_EQ(GetMenuState(menu, SC_SIZE, MF_BYCOMMAND), static_cast<UINT>(-1));
+        EXPECT_EQ(GetMenuState(menu, SC_MAXIMIZE, MF_BYCOMMAND), static_cast<UINT>(-1));
+        EXPECT_NE(GetMenuState(menu, SC_CLOSE, MF_BYCOMMAND), static_cast<UINT>(-1));
+        PostMessageA(dialog, WM_CLOSE, 0, 0);
+    }});
+}
+
+TEST_F(LotwardenDlgTest, BigAndSmallIconAreTheSameSixteenPixelIcon) {
+    Run({[](HWND dialog) {
+        const auto big = reinterpret_cast<HICON>(SendMessageA(dialog, WM_GETICON, ICON_BIG, 0));
+        const auto small = reinterpret_cast<HICON>(SendMessageA(dialog, WM_GETICON, ICON_SMALL, 0));
+        ASSERT_NE(big, nullptr);
+        EXPECT_EQ(big, small);
+        EXPECT_EQ(reinterpret_cast<HICON>(SendMessageA(dialog, WM_QUERYDRAGICON, 0, 0)), big);
+        ICONINFO info{};
+        ASSERT_TRUE(GetIconInfo(big, &info));
+        const GdiHandle<HBITMAP> colour(info.hbmColor);
+        const GdiHandle<HBITMAP> mask(info.hbmMask);
+        BITMAP bitmap{};
+        GetObjectA(colour.Get(), sizeof bitmap, &bitmap);
+        EXPECT_EQ(bitmap.bmWidth, 16);
+        EXPECT_EQ(bitmap.bmHeight, 16);
+        PostMessageA(dialog, WM_CLOSE, 0, 0);
+    }});
+}
+
+struct Ending {
+    const char* name;
+    void (*act)(HWND dialog);
+    INT_PTR result;
+};
+
+class LotwardenDlgEndingTest : public LotwardenDlgTest,
+                               public testing::WithParamInterface<Ending> {};
+
+TEST_P(LotwardenDlgEndingTest, EndsTheDialogWithoutWritingAnything) {
+    const auto houseFile = folder_.Path() / "UserData3" / "Houses" / gamegen::HouseFileName(3);
+    const std::string before = FileBytes(houseFile);
+    ASSERT_FALSE(before.empty());
+    const INT_PTR result = Run({[](HWND dialog) {
+                                    HWND days = GetDlgItem(dialog, IDC_DAYS);
+                                    SetFocus(days);
+                                    PostMessageA(days, WM_CHAR, '9', 1);
+                                    PostMessageA(days, WM_CHAR, '9', 1);
+                                },
+                                GetParam().act});
+    EXPECT_EQ(result, GetParam().result);
+    EXPECT_EQ(FileBytes(houseFile), before);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Ways, LotwardenDlgEndingTest,
+    testing::Values(
+        Ending{"Exit",
+               [](HWND dialog) { PostMessageA(GetDlgItem(dialog, IDC_EXIT), BM_CLICK, 0, 0); },
+               IDCANCEL},
+        Ending{"Escape", [](HWND) { PostMessageA(GetFocus(), WM_KEYDOWN, VK_ESCAPE, 1); },
+               IDCANCEL},
+        Ending{"Enter",
+               [](HWND dialog) {
+                   EXPECT_EQ(ItemText(dialog, IDC_DAYS), "99");
+                   PostMessageA(GetFocus(), WM_KEYDOWN, VK_RETURN, 1);
+               },
+               IDOK},
+        Ending{"CloseBox", [](HWND dialog) { PostMessageA(dialog, WM_SYSCOMMAND, SC_CLOSE, 0); },
+               IDCANCEL}),
+    [](const testing::TestParamInfo<Ending>& info) { return info.param.name; });
+
+// The real dialog with one command-update handler of the test's own, for
+// Update Days, which it disables.
+class UpdateProbeDlg : public CLotwardenDlg {
+public:
+    int updates = 0;
+
+protected:
+    const MessageTable& GetMessageTable() const override { return messageTable; }
+    static const MessageEntry messageEntries[];
+    static const MessageTable messageTable;
+
+private:
+    void OnUpdateUpdateDays(CCmdUI& ui) {
+        ++updates;
+        ui.Enable(false);
+    }
+};
+
+const MessageEntry UpdateProbeDlg::messageEntries[] = {
+    on::CommandUpdate(IDC_UPDATE_DAYS, &UpdateProbeDlg::OnUpdateUpdateDays),
+};
+const MessageTable UpdateProbeDlg::messageTable{&CLotwardenDlg::messageTable, messageEntries};
+
+TEST_F(LotwardenDlgTest, IdlePassRunsCommandUpdatesAndLeavesControlsWithoutHandlerEnabled) {
+    UpdateProbeDlg dialog;
+    int updatesAtFirstIdle = 0;
+    IdleScript script({[&](HWND window) {
+                           updatesAtFirstIdle = dialog.updates;
+                           EXPECT_GE(updatesAtFirstIdle, 1);
+                           EXPECT_FALSE(IsWindowEnabled(GetDlgItem(window, IDC_UPDATE_DAYS)));
+                           for (int id : {IDC_HELP_BUTTON, IDC_ABOUT, IDC_EXIT}) {
+                               EXPECT_TRUE(IsWindowEnabled(GetDlgItem(window, id))) << id;
+                           }
+                       },
+                       [&](HWND window) {
+                           EXPECT_GT(dialog.updates, updatesAtFirstIdle);
+                           PostMessageA(window, WM_CLOSE, 0, 0);
+                       }});
+    EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+}
+
+}  // namespace
