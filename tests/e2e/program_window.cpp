@@ -24,25 +24,6 @@ BOOL CALLBACK MatchWindow(HWND window, LPARAM param) {
     return TRUE;
 }
 
-std::string Narrow(const std::wstring& wide) {
-    if (wide.empty()) return {};
-    int size = WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()),
-                                   nullptr, 0, nullptr, nullptr);
-    std::string text(static_cast<size_t>(size), '\0');
-    WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()), text.data(), size,
-                        nullptr, nullptr);
-    return text;
-}
-
-std::string ComboEntry(HWND combo, int index) {
-    LRESULT length = SendMessageW(combo, CB_GETLBTEXTLEN, index, 0);
-    if (length == CB_ERR) return {};
-    std::wstring text(static_cast<size_t>(length) + 1, L'\0');
-    SendMessageW(combo, CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(text.data()));
-    text.resize(static_cast<size_t>(length));
-    return Narrow(text);
-}
-
 }  // namespace
 
 RunningProgram::RunningProgram(const std::string& exePath) {
@@ -70,34 +51,20 @@ HWND RunningProgram::WaitForWindow(const char* caption, DWORD timeoutMs) const {
     do {
         WindowSearch search{process_.dwProcessId, caption, nullptr};
         EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&search));
-        if (search.found && IsWindowVisible(search.found)) return search.found;
+        if (search.found && IsWindowVisible(search.found)) {
+            return search.found;
+        }
         Sleep(50);
     } while (GetTickCount() - start < timeoutMs);
     return nullptr;
 }
 
 bool RunningProgram::WaitForExit(DWORD timeoutMs, DWORD* exitCode) const {
-    if (WaitForSingleObject(process_.hProcess, timeoutMs) != WAIT_OBJECT_0) return false;
+    if (WaitForSingleObject(process_.hProcess, timeoutMs) != WAIT_OBJECT_0) {
+        return false;
+    }
     GetExitCodeProcess(process_.hProcess, exitCode);
     return true;
-}
-
-std::vector<std::string> ComboEntries(HWND combo) {
-    std::vector<std::string> entries;
-    LRESULT count = SendMessageW(combo, CB_GETCOUNT, 0, 0);
-    for (int i = 0; i < count; ++i) entries.push_back(ComboEntry(combo, i));
-    return entries;
-}
-
-std::string ComboSelection(HWND combo) {
-    LRESULT selected = SendMessageW(combo, CB_GETCURSEL, 0, 0);
-    return selected == CB_ERR ? std::string() : ComboEntry(combo, static_cast<int>(selected));
-}
-
-std::string ClassNameOf(HWND window) {
-    char name[128] = {};
-    GetClassNameA(window, name, sizeof name);
-    return name;
 }
 
 std::string ExeBesideThisOne(const char* fileName) {

@@ -3,7 +3,6 @@
 #include <windows.h>
 
 #include <string>
-#include <vector>
 
 namespace e2e {
 
@@ -25,13 +24,6 @@ public:
 private:
     PROCESS_INFORMATION process_{};
 };
-
-// Combo box entries read across the process boundary. The ANSI message
-// would copy only the first character back under Wine; the wide one is
-// marshalled whole.
-std::vector<std::string> ComboEntries(HWND combo);
-std::string ComboSelection(HWND combo);
-std::string ClassNameOf(HWND window);
 
 // Where the program sits: beside this test executable.
 std::string ExeBesideThisOne(const char* fileName);

@@ -7,38 +7,37 @@
 
 #include "res/resource.h"
 #include "tests/e2e/program_window.h"
-#include "tests/gamedata/game_key.h"
-#include "tests/gamedata/test_files.h"
+#include "tests/support/game_key.h"
+#include "tests/support/test_files.h"
+#include "tests/support/window_text.h"
 #include "tools/gamegen/gamegen.h"
 
 namespace {
 
-std::string RegistryText(const std::string& text) { return text + '\0'; }
-
 TEST(LotwardenProgram, StartsOnTheGameFolderListsItsNeighbourhoodsAndExitsCleanly) {
-    gamedata_test::TempFolder game;
+    test_support::TempFolder game;
     gamegen::WriteGameFolder(game.path(), {
                                               {"UserData", {{"Newbie", 1, 12}}},
                                               {"UserData12", {{"Pleasant", 3, 40}}},
                                               {"UserData2", {{"Goth", 5, 200}}},
                                               {"UserDataTemplate", {}},
                                           });
-    gamedata_test::GameKey key;
-    key.SetTyped("SIMS_DATA", REG_SZ, RegistryText(game.path().string()));
-    key.SetTyped("SIMS_CURRENT_NEIGHBORHOOD_NUM", REG_SZ, RegistryText("2"));
+    test_support::GameKey key;
+    key.SetText("SIMS_DATA", game.path().string());
+    key.SetText("SIMS_CURRENT_NEIGHBORHOOD_NUM", "2");
     const std::string houseBefore =
-        gamedata_test::ReadBytes(game.File("UserData2\\Houses\\house05.iff")).value();
+        test_support::ReadBytes(game.File("UserData2\\Houses\\house05.iff")).value();
 
     e2e::RunningProgram program(e2e::ExeBesideThisOne("Lotwarden.exe"));
     HWND dialog = program.WaitForWindow("Lotwarden", 20000);
     ASSERT_NE(dialog, nullptr) << "the Lotwarden window did not appear";
 
     HWND chooser = GetDlgItem(dialog, IDC_NEIGHBOURHOOD);
-    EXPECT_EQ(e2e::ClassNameOf(chooser), "ComboBox");
-    EXPECT_EQ(e2e::ComboEntries(chooser), (std::vector<std::string>{"01", "02", "12"}));
-    EXPECT_EQ(e2e::ComboSelection(chooser), "02");
+    EXPECT_EQ(test_support::ClassNameOf(chooser), "ComboBox");
+    EXPECT_EQ(test_support::ComboEntries(chooser), (std::vector<std::string>{"01", "02", "12"}));
+    EXPECT_EQ(test_support::ComboSelection(chooser), "02");
 
-    EXPECT_EQ(e2e::ClassNameOf(GetDlgItem(dialog, IDC_FAMILY_TABLE)), "SysListView32");
+    EXPECT_EQ(test_support::ClassNameOf(GetDlgItem(dialog, IDC_FAMILY_TABLE)), "SysListView32");
     for (int id : {IDC_DAYS, IDC_UPDATE_DAYS, IDC_HELP_BUTTON, IDC_ABOUT, IDC_EXIT}) {
         EXPECT_NE(GetDlgItem(dialog, id), nullptr) << "control " << id;
     }
@@ -47,7 +46,7 @@ TEST(LotwardenProgram, StartsOnTheGameFolderListsItsNeighbourhoodsAndExitsCleanl
                  reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDC_EXIT)));
     DWORD exitCode = 0;
     ASSERT_TRUE(program.WaitForExit(10000, &exitCode)) << "Exit did not end the program";
-    EXPECT_EQ(gamedata_test::ReadBytes(game.File("UserData2\\Houses\\house05.iff")), houseBefore);
+    EXPECT_EQ(test_support::ReadBytes(game.File("UserData2\\Houses\\house05.iff")), houseBefore);
 }
 
 }  // namespace

@@ -11,7 +11,7 @@
 #include "gamedata/family_scanner_blocks.h"
 #include "tests/gamedata/reference_scanner.h"
 #include "tests/gamedata/scan_test_support.h"
-#include "tests/gamedata/test_files.h"
+#include "tests/support/test_files.h"
 #include "tools/gamegen/gamegen.h"
 
 namespace gamedata {
@@ -44,7 +44,7 @@ protected:
     std::mt19937 random_{20240611};
 
 private:
-    gamedata_test::TempFolder folder_;
+    test_support::TempFolder folder_;
     std::string path_ = folder_.File("neighborhood.iff");
     std::size_t next_ = 0;
 };

@@ -7,7 +7,7 @@
 #include "gamedata/family_scanner_blocks.h"
 #include "tests/gamedata/reference_scanner.h"
 #include "tests/gamedata/scan_test_support.h"
-#include "tests/gamedata/test_files.h"
+#include "tests/support/test_files.h"
 #include "tools/gamegen/gamegen.h"
 
 namespace gamedata {
@@ -32,7 +32,7 @@ void PrintTo(const ScanCase& scanCase, std::ostream* out) {
 
 class ScanRulesTest : public testing::TestWithParam<ScanCase> {
 protected:
-    gamedata_test::TempFolder folder_;
+    test_support::TempFolder folder_;
 };
 
 // Each case also goes through the reference scan, which pins the reference
@@ -122,19 +122,19 @@ TEST(ScanFamilies, HasNoLimitOnFamilies) {
         bytes += Family(lot) + Name(name);
         expected.push_back({lot, name});
     }
-    gamedata_test::TempFolder folder;
+    test_support::TempFolder folder;
     const std::string path = folder.File("neighborhood.iff");
     gamegen::WriteFileBytes(path, bytes);
     EXPECT_EQ(ScanFamilies(path), expected);
 }
 
 TEST(ScanFamilies, MissingFileIsNotFound) {
-    gamedata_test::TempFolder folder;
+    test_support::TempFolder folder;
     EXPECT_EQ(ScanFamilies(folder.File("neighborhood.iff")), std::nullopt);
 }
 
 TEST(ScanFamilies, FolderIsNotFound) {
-    gamedata_test::TempFolder folder;
+    test_support::TempFolder folder;
     EXPECT_EQ(ScanFamilies(folder.path().string()), std::nullopt);
 }
 

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "gamedata/game_data_locator.h"
-#include "tests/gamedata/game_key.h"
+#include "tests/support/game_key.h"
 
 namespace gamedata {
 namespace {
@@ -17,7 +17,7 @@ protected:
         key_.SetBytes("SIMS_CURRENT_NEIGHBORHOOD_NUM", bytes);
     }
 
-    gamedata_test::GameKey key_;
+    test_support::GameKey key_;
 };
 
 TEST_F(GameDataLocatorTest, DataFolderIsTheTextUpToItsZero) {

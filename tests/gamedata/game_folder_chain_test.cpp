@@ -11,15 +11,13 @@
 #include "gamedata/house_days.h"
 #include "gamedata/neighbourhood_finder.h"
 #include "gamedata/number_text.h"
-#include "tests/gamedata/game_key.h"
 #include "tests/gamedata/scan_test_support.h"
-#include "tests/gamedata/test_files.h"
+#include "tests/support/game_key.h"
+#include "tests/support/test_files.h"
 #include "tools/gamegen/gamegen.h"
 
 namespace gamedata {
 namespace {
-
-using namespace std::string_literals;
 
 class GameFolderChainTest : public testing::Test {
 protected:
@@ -30,15 +28,15 @@ protected:
              {"UserData2", {{"Nakamura", 1, 18}}},
              {"UserData12", {{"Lindqvist", 3, 7}, {"Castellano", 10, 200}}},
              {"UserDataTemplate", {{"Template", 1, 1}}}});
-        key_.SetBytes("SIMS_DATA", root_.path().string() + '\0');
+        key_.SetText("SIMS_DATA", root_.path().string());
     }
 
     std::optional<std::int16_t> DaysOnLot(std::int32_t neighbourhood, std::int32_t lot) {
         return ReadDays(HouseFile(HousesFolder(neighbourhood), FormatLotLabel(lot)));
     }
 
-    gamedata_test::TempFolder root_;
-    gamedata_test::GameKey key_;
+    test_support::TempFolder root_;
+    test_support::GameKey key_;
 };
 
 TEST_F(GameFolderChainTest, ListsTheNeighbourhoodsOfTheDataFolder) {
@@ -48,7 +46,7 @@ TEST_F(GameFolderChainTest, ListsTheNeighbourhoodsOfTheDataFolder) {
 }
 
 TEST_F(GameFolderChainTest, CurrentNeighbourhoodLeadsToItsFamiliesAndDays) {
-    key_.SetBytes("SIMS_CURRENT_NEIGHBORHOOD_NUM", "12\0"s);
+    key_.SetText("SIMS_CURRENT_NEIGHBORHOOD_NUM", "12");
     const std::int32_t current = ReadCurrentNeighbourhood();
     ASSERT_EQ(current, 12);
     EXPECT_EQ(FormatNeighbourhoodLabel(current), "12");

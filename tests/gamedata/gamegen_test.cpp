@@ -7,7 +7,7 @@
 
 #include "tests/gamedata/reference_scanner.h"
 #include "tests/gamedata/scan_test_support.h"
-#include "tests/gamedata/test_files.h"
+#include "tests/support/test_files.h"
 #include "tools/gamegen/gamegen.h"
 
 namespace gamegen {
@@ -53,7 +53,7 @@ TEST(NeighbourhoodFileBytes, HoldsOneMarkerPairPerFamilyAndNoStrayMarkers) {
 }
 
 TEST(NeighbourhoodFileBytes, ScansToTheFamiliesOnALot) {
-    gamedata_test::TempFolder folder;
+    test_support::TempFolder folder;
     const std::string path = folder.File("neighborhood.iff");
     for (const std::size_t filler : {0u, 1u, 77u, 600u, 5000u}) {
         NeighbourhoodLayout layout;
@@ -84,10 +84,10 @@ TEST(HouseFileBytes, HoldsTheDaysAt208InAFewKilobytes) {
 }
 
 TEST(WriteGameFolder, LaysOutNeighbourhoodsAndHousesOnLots) {
-    gamedata_test::TempFolder root;
+    test_support::TempFolder root;
     WriteGameFolder(root.path(), {{"UserData", kFamilies}, {"UserData2", {{"Solo", 9, 3}}}});
     const std::filesystem::path houses = root.path() / "UserData" / "Houses";
-    EXPECT_EQ(gamedata_test::ReadBytes((root.path() / "UserData" / "neighborhood.iff").string())
+    EXPECT_EQ(test_support::ReadBytes((root.path() / "UserData" / "neighborhood.iff").string())
                   .value_or(""),
               NeighbourhoodFileBytes(kFamilies));
     std::vector<std::string> names;
@@ -97,7 +97,7 @@ TEST(WriteGameFolder, LaysOutNeighbourhoodsAndHousesOnLots) {
     std::sort(names.begin(), names.end());
     EXPECT_EQ(names, (std::vector<std::string>{"house03.iff", "house05.iff", "house07.iff",
                                                "house12.iff", "house300.iff"}));
-    const std::string house = gamedata_test::ReadBytes((houses / "house05.iff").string()).value();
+    const std::string house = test_support::ReadBytes((houses / "house05.iff").string()).value();
     EXPECT_EQ(house.substr(kDaysOffset, 2), std::string("\x25\x00", 2));
     EXPECT_TRUE(std::filesystem::exists(root.path() / "UserData2" / "Houses" / "house09.iff"));
 }

@@ -5,8 +5,8 @@
 
 #include "gamedata/house_days.h"
 #include "gamedata/number_text.h"
-#include "tests/gamedata/test_files.h"
-#include "tests/gamedata/write_protection.h"
+#include "tests/support/test_files.h"
+#include "tests/support/write_protection.h"
 #include "tools/gamegen/gamegen.h"
 
 namespace gamedata {
@@ -28,7 +28,7 @@ protected:
         return path_;
     }
 
-    gamedata_test::TempFolder folder_;
+    test_support::TempFolder folder_;
     const std::string path_ = folder_.File("house05.iff");
 };
 
@@ -38,7 +38,9 @@ struct DaysCase {
     const char* shown;
 };
 
-void PrintTo(const DaysCase& daysCase, std::ostream* out) { *out << daysCase.shown; }
+void PrintTo(const DaysCase& daysCase, std::ostream* out) {
+    *out << daysCase.shown;
+}
 
 class ReadDaysTest : public HouseDaysTest, public testing::WithParamInterface<DaysCase> {};
 
@@ -78,7 +80,9 @@ struct WriteCase {
     std::string bytes;
 };
 
-void PrintTo(const WriteCase& writeCase, std::ostream* out) { *out << writeCase.value; }
+void PrintTo(const WriteCase& writeCase, std::ostream* out) {
+    *out << writeCase.value;
+}
 
 class WriteDaysTest : public HouseDaysTest, public testing::WithParamInterface<WriteCase> {};
 
@@ -87,7 +91,7 @@ TEST_P(WriteDaysTest, ChangesExactlyBytes208And209) {
     ASSERT_EQ(WriteDays(Write(before), GetParam().value), WriteResult::Done);
     std::string expected = before;
     expected.replace(kDaysOffset, 2, GetParam().bytes);
-    EXPECT_EQ(gamedata_test::ReadBytes(path_), expected);
+    EXPECT_EQ(test_support::ReadBytes(path_), expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(Values, WriteDaysTest,
@@ -106,14 +110,14 @@ TEST_F(HouseDaysTest, WrittenDaysReadBack) {
 
 TEST_F(HouseDaysTest, WritingAShortFileGrowsItTo210WithZeroes) {
     ASSERT_EQ(WriteDays(Write(std::string(100, '\x11')), 9), WriteResult::Done);
-    EXPECT_EQ(gamedata_test::ReadBytes(path_),
+    EXPECT_EQ(test_support::ReadBytes(path_),
               std::string(100, '\x11') + std::string(108, '\0') + "\x09\x00"s);
 
     ASSERT_EQ(WriteDays(Write(std::string(209, '\x11')), 9), WriteResult::Done);
-    EXPECT_EQ(gamedata_test::ReadBytes(path_), std::string(208, '\x11') + "\x09\x00"s);
+    EXPECT_EQ(test_support::ReadBytes(path_), std::string(208, '\x11') + "\x09\x00"s);
 
     ASSERT_EQ(WriteDays(Write(""), 300), WriteResult::Done);
-    EXPECT_EQ(gamedata_test::ReadBytes(path_), std::string(208, '\0') + "\x2C\x01"s);
+    EXPECT_EQ(test_support::ReadBytes(path_), std::string(208, '\0') + "\x2C\x01"s);
 }
 
 TEST_F(HouseDaysTest, WritingAMissingFileIsNotFoundAndCreatesNothing) {
@@ -128,13 +132,13 @@ TEST_F(HouseDaysTest, WritingAFolderIsNotFound) {
 TEST_F(HouseDaysTest, ReadOnlyFileIsReadButNotWritten) {
     const std::string before = HouseWith("\x2A\x00"s);
     Write(before);
-    const gamedata_test::WriteProtection protection(path_);
+    const test_support::WriteProtection protection(path_);
     if (!protection.active()) {
         GTEST_SKIP() << "cannot make a file read-only here: " << protection.reason();
     }
     EXPECT_EQ(ReadDays(path_), 42);
     EXPECT_EQ(WriteDays(path_, 7), WriteResult::NotFound);
-    EXPECT_EQ(gamedata_test::ReadBytes(path_), before);
+    EXPECT_EQ(test_support::ReadBytes(path_), before);
 }
 
 #ifndef _WIN32

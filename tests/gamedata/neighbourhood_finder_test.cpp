@@ -7,7 +7,7 @@
 
 #include "gamedata/directory_listing.h"
 #include "gamedata/neighbourhood_finder.h"
-#include "tests/gamedata/test_files.h"
+#include "tests/support/test_files.h"
 #include "tools/gamegen/gamegen.h"
 
 namespace gamedata {
@@ -30,7 +30,7 @@ protected:
         return labels;
     }
 
-    gamedata_test::TempFolder dataFolder_;
+    test_support::TempFolder dataFolder_;
 };
 
 TEST_F(NeighbourhoodFinderTest, NumberedFoldersGivePaddedLabels) {
@@ -86,7 +86,7 @@ TEST_F(NeighbourhoodFinderTest, FoldersInsideOtherFoldersAreNotSearched) {
 }
 
 TEST(DirectoryListing, VisitsEveryEntryWithItsKind) {
-    gamedata_test::TempFolder folder;
+    test_support::TempFolder folder;
     std::filesystem::create_directory(folder.path() / "Sub");
     gamegen::WriteFileBytes(folder.path() / "file.txt", "x");
     std::vector<std::pair<std::string, bool>> entries;
@@ -100,7 +100,7 @@ TEST(DirectoryListing, VisitsEveryEntryWithItsKind) {
 }
 
 TEST(DirectoryListing, MissingFolderCannotBeSearched) {
-    gamedata_test::TempFolder folder;
+    test_support::TempFolder folder;
     bool visited = false;
     EXPECT_FALSE(ForEachDirectoryEntry((folder.path() / "missing").string() + "\\*.*",
                                        [&visited](const DirectoryEntry&) { visited = true; }));

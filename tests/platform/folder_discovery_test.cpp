@@ -10,7 +10,7 @@
 
 #include "gamedata/directory_listing.h"
 #include "gamedata/neighbourhood_finder.h"
-#include "tests/gamedata/test_files.h"
+#include "tests/support/test_files.h"
 #include "tools/gamegen/gamegen.h"
 
 namespace gamedata {
@@ -29,7 +29,7 @@ TEST(FolderDiscovery, FindsNeighbourhoodFoldersOnly) {
     if (IsSkipped()) {
         return;
     }
-    gamedata_test::TempFolder dataFolder;
+    test_support::TempFolder dataFolder;
     const std::string base = dataFolder.path().string() + "\\";
     for (const char* name : {"UserData", "UserData2", "UserData10", "UserDataTemplate",
                              "UserData7.bak", "UserData\xC9", "UserData123"}) {
@@ -51,7 +51,7 @@ TEST(FolderDiscovery, LowerCasesByTheAnsiCodePage) {
 }
 
 TEST(FolderDiscovery, DataFolderThatIsAFileOrMissingGivesNothing) {
-    gamedata_test::TempFolder folder;
+    test_support::TempFolder folder;
     gamegen::WriteFileBytes(folder.File("file"), "");
     EXPECT_TRUE(ListNeighbourhoods(folder.File("file")).empty());
     EXPECT_TRUE(ListNeighbourhoods(folder.File("missing")).empty());

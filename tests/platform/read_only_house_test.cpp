@@ -7,7 +7,7 @@
 #include <utility>
 
 #include "gamedata/house_days.h"
-#include "tests/gamedata/test_files.h"
+#include "tests/support/test_files.h"
 #include "tools/gamegen/gamegen.h"
 
 namespace gamedata {
@@ -43,10 +43,10 @@ protected:
     void ExpectReadableButNotWritable() {
         EXPECT_EQ(ReadDays(path_), 42);
         EXPECT_EQ(WriteDays(path_, 7), WriteResult::NotFound);
-        EXPECT_EQ(gamedata_test::ReadBytes(path_), before_);
+        EXPECT_EQ(test_support::ReadBytes(path_), before_);
     }
 
-    gamedata_test::TempFolder folder_;
+    test_support::TempFolder folder_;
     const std::string path_ = folder_.File("house05.iff");
     const std::string before_ = gamegen::HouseFileBytes(42);
 };

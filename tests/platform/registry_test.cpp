@@ -8,7 +8,7 @@
 
 #include "gamedata/game_data_locator.h"
 #include "gamedata/game_registry.h"
-#include "tests/gamedata/game_key.h"
+#include "tests/support/game_key.h"
 
 namespace gamedata {
 namespace {
@@ -20,24 +20,19 @@ constexpr char kNeighbourhood[] = "SIMS_CURRENT_NEIGHBORHOOD_NUM";
 
 class RegistryTest : public testing::Test {
 protected:
-    // Text as the game writes it: REG_SZ with its terminating zero.
-    void SetText(const char* name, const std::string& text) {
-        key_.SetTyped(name, REG_SZ, text + '\0');
-    }
-
-    gamedata_test::GameKey key_;
+    test_support::GameKey key_;
 };
 
 TEST_F(RegistryTest, TextValuesAreRead) {
-    SetText(kDataFolder, "C:\\Games\\Sims");
-    SetText(kNeighbourhood, "12");
+    key_.SetText(kDataFolder, "C:\\Games\\Sims");
+    key_.SetText(kNeighbourhood, "12");
     EXPECT_EQ(ReadDataFolder(), "C:\\Games\\Sims");
     EXPECT_EQ(ReadCurrentNeighbourhood(), 12);
     EXPECT_EQ(NeighbourhoodFile(3), "C:\\Games\\Sims\\UserData3\\neighborhood.iff");
 }
 
 TEST_F(RegistryTest, RawBytesAreExactlyWhatTheRegistryHolds) {
-    SetText(kDataFolder, "C:\\Sims");
+    key_.SetText(kDataFolder, "C:\\Sims");
     EXPECT_EQ(QueryGameValue(kDataFolder), "C:\\Sims\0"s);
     key_.SetBytes(kDataFolder, "D:\\NoZero");
     EXPECT_EQ(QueryGameValue(kDataFolder), "D:\\NoZero");
@@ -46,7 +41,7 @@ TEST_F(RegistryTest, RawBytesAreExactlyWhatTheRegistryHolds) {
 }
 
 TEST_F(RegistryTest, MissingValuesAndKeyReadAsEmptyAndZero) {
-    SetText("OTHER_VALUE", "C:\\Elsewhere");
+    key_.SetText("OTHER_VALUE", "C:\\Elsewhere");
     EXPECT_EQ(QueryGameValue(kDataFolder), std::nullopt);
     EXPECT_EQ(ReadDataFolder(), "");
     EXPECT_EQ(ReadCurrentNeighbourhood(), 0);
@@ -65,12 +60,12 @@ TEST_F(RegistryTest, NumberStoredAsDwordReadsAsZero) {
 }
 
 TEST_F(RegistryTest, DataFolderLongerThan1024BytesIsUnreadable) {
-    SetText(kDataFolder, "C:\\" + std::string(1100, 'a'));
+    key_.SetText(kDataFolder, "C:\\" + std::string(1100, 'a'));
     EXPECT_EQ(ReadDataFolder(), "");
     key_.SetBytes(kDataFolder, "C:\\Sims\0"s + std::string(1500, 'b'));
     EXPECT_EQ(ReadDataFolder(), "");
     // 1023 characters and the zero fill the buffer exactly.
-    SetText(kDataFolder, "C:\\" + std::string(1020, 'c'));
+    key_.SetText(kDataFolder, "C:\\" + std::string(1020, 'c'));
     EXPECT_EQ(ReadDataFolder(), "C:\\" + std::string(1020, 'c'));
 }
 
@@ -90,7 +85,7 @@ TEST_F(RegistryTest, TextWithoutTerminatingZeroIsNotOverrun) {
 }
 
 TEST_F(RegistryTest, NeighbourhoodIsReadWholeHoweverLong) {
-    SetText(kNeighbourhood, std::string(5000, ' ') + "3");
+    key_.SetText(kNeighbourhood, std::string(5000, ' ') + "3");
     EXPECT_EQ(ReadCurrentNeighbourhood(), 3);
     key_.SetBytes(kNeighbourhood, std::string(3000, '0') + "42");
     EXPECT_EQ(ReadCurrentNeighbourhood(), 42);

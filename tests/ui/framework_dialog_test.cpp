@@ -12,9 +12,10 @@
 #include "framework/dialog.h"
 #include "framework/static_control.h"
 #include "framework/wait_cursor.h"
+#include "tests/support/window_text.h"
 #include "tests/ui/idle_script.h"
+#include "tests/ui/message_box_recorder.h"
 #include "tests/ui/test_dialog_ids.h"
-#include "tests/ui/ui_test_support.h"
 
 namespace {
 
@@ -229,7 +230,7 @@ TEST_F(FrameworkDialogTest, PushSetsTheTextOnlyWhenItDiffersAndPullTakesIt) {
         HWND edit = GetDlgItem(dialog, IDC_TEST_EDIT);
         dialog_.text = "5";
         dialog_.UpdateData(false);
-        EXPECT_EQ(ItemText(dialog, IDC_TEST_EDIT), "5");
+        EXPECT_EQ(test_support::ItemText(dialog, IDC_TEST_EDIT), "5");
 
         SendMessageA(edit, EM_SETMODIFY, TRUE, 0);
         dialog_.UpdateData(false);
@@ -237,7 +238,7 @@ TEST_F(FrameworkDialogTest, PushSetsTheTextOnlyWhenItDiffersAndPullTakesIt) {
 
         dialog_.text = "6";
         dialog_.UpdateData(false);
-        EXPECT_EQ(ItemText(dialog, IDC_TEST_EDIT), "6");
+        EXPECT_EQ(test_support::ItemText(dialog, IDC_TEST_EDIT), "6");
         EXPECT_FALSE(SendMessageA(edit, EM_GETMODIFY, 0, 0));
 
         SetWindowTextA(edit, "7");

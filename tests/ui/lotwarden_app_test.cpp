@@ -6,7 +6,7 @@
 #include "framework/window.h"
 #include "res/resource.h"
 #include "tests/ui/idle_script.h"
-#include "tests/ui/ui_test_support.h"
+#include "tests/ui/message_box_recorder.h"
 
 namespace {
 

@@ -1,35 +1,36 @@
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
 #include "framework/command_ui.h"
+#include "framework/handles.h"
 #include "res/resource.h"
+#include "tests/support/game_key.h"
+#include "tests/support/test_files.h"
+#include "tests/support/window_text.h"
 #include "tests/ui/idle_script.h"
-#include "tests/ui/ui_test_support.h"
+#include "tests/ui/message_box_recorder.h"
 #include "tools/gamegen/gamegen.h"
 #include "ui/lotwarden_dlg.h"
 
 namespace {
 
-std::string FileBytes(const std::filesystem::path& path) {
-    std::ifstream file(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-}
+using test_support::ComboEntries;
+using test_support::ComboSelection;
+using test_support::ItemText;
 
 // A game folder with four neighbourhoods and the game's registry values
 // pointing at it, the current neighbourhood being 3.
 class LotwardenDlgTest : public testing::Test {
 protected:
     void SetUp() override {
-        gamegen::WriteGameFolder(folder_.Path(), {{"UserData10", {}},
+        gamegen::WriteGameFolder(folder_.path(), {{"UserData10", {}},
                                                   {"UserData3", {{"Goth", 3, 40}}},
                                                   {"UserData", {{"Newbie", 1, 14}}},
                                                   {"UserData2", {}}});
-        registry_.SetText("SIMS_DATA", folder_.Path().string());
-        registry_.SetText("SIMS_CURRENT_NEIGHBORHOOD_NUM", "3");
+        gameKey_.SetText("SIMS_DATA", folder_.path().string());
+        gameKey_.SetText("SIMS_CURRENT_NEIGHBORHOOD_NUM", "3");
     }
 
     INT_PTR Run(std::vector<IdleScript::Step> steps) {
@@ -38,8 +39,8 @@ protected:
         return dialog.DoModal();
     }
 
-    TemporaryFolder folder_;
-    ScopedGameRegistry registry_;
+    test_support::TempFolder folder_;
+    test_support::GameKey gameKey_;
     MessageBoxRecorder messages_;
 };
 
@@ -69,9 +70,9 @@ class LotwardenDlgSelectionTest : public LotwardenDlgTest,
 
 TEST_P(LotwardenDlgSelectionTest, SelectsTheGamesCurrentNeighbourhoodWhenItIsListed) {
     if (GetParam().stored != nullptr) {
-        registry_.SetText("SIMS_CURRENT_NEIGHBORHOOD_NUM", GetParam().stored);
+        gameKey_.SetText("SIMS_CURRENT_NEIGHBORHOOD_NUM", GetParam().stored);
     } else {
-        registry_.Remove("SIMS_CURRENT_NEIGHBORHOOD_NUM");
+        gameKey_.Remove("SIMS_CURRENT_NEIGHBORHOOD_NUM");
     }
     std::string selected = "not run";
     Run({[&](HWND dialog) {
@@ -138,8 +139,9 @@ class LotwardenDlgEndingTest : public LotwardenDlgTest,
                                public testing::WithParamInterface<Ending> {};
 
 TEST_P(LotwardenDlgEndingTest, EndsTheDialogWithoutWritingAnything) {
-    const auto houseFile = folder_.Path() / "UserData3" / "Houses" / gamegen::HouseFileName(3);
-    const std::string before = FileBytes(houseFile);
+    const std::string houseFile =
+        (folder_.path() / "UserData3" / "Houses" / gamegen::HouseFileName(3)).string();
+    const std::string before = test_support::ReadBytes(houseFile).value_or("");
     ASSERT_FALSE(before.empty());
     const INT_PTR result = Run({[](HWND dialog) {
                                     HWND days = GetDlgItem(dialog, IDC_DAYS);
@@ -149,7 +151,7 @@ TEST_P(LotwardenDlgEndingTest, EndsTheDialogWithoutWritingAnything) {
                                 },
                                 GetParam().act});
     EXPECT_EQ(result, GetParam().result);
-    EXPECT_EQ(FileBytes(houseFile), before);
+    EXPECT_EQ(test_support::ReadBytes(houseFile), before);
 }
 
 INSTANTIATE_TEST_SUITE_P(

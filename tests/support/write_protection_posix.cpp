@@ -4,9 +4,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "tests/gamedata/write_protection.h"
+#include "tests/support/write_protection.h"
 
-namespace gamedata_test {
+namespace test_support {
 namespace {
 
 bool CanOpenForWriting(const std::string& path) {
@@ -59,4 +59,4 @@ WriteProtection::~WriteProtection() {
     chmod(path_.c_str(), 0644);
 }
 
-}  // namespace gamedata_test
+}  // namespace test_support

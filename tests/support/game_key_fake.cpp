@@ -1,14 +1,19 @@
 #include "gamedata/game_registry_fake.h"
-#include "tests/gamedata/game_key.h"
+#include "tests/support/game_key.h"
 
-namespace gamedata_test {
+namespace test_support {
 
+// The stand-in registry lives in this process only: nothing to put back.
 GameKey::GameKey() {
     gamedata::ClearFakeGameValues();
 }
 
 GameKey::~GameKey() {
     gamedata::ClearFakeGameValues();
+}
+
+void GameKey::SetText(const char* name, const std::string& text) {
+    SetBytes(name, text + '\0');
 }
 
 void GameKey::SetBytes(const char* name, const std::string& bytes) {
@@ -23,4 +28,4 @@ void GameKey::RemoveKey() {
     gamedata::ClearFakeGameValues();
 }
 
-}  // namespace gamedata_test
+}  // namespace test_support

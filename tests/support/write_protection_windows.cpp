@@ -1,8 +1,8 @@
 #include <windows.h>
 
-#include "tests/gamedata/write_protection.h"
+#include "tests/support/write_protection.h"
 
-namespace gamedata_test {
+namespace test_support {
 namespace {
 
 bool CanOpenForWriting(const std::string& path) {
@@ -45,4 +45,4 @@ WriteProtection::~WriteProtection() {
     SetFileAttributesA(path_.c_str(), FILE_ATTRIBUTE_NORMAL);
 }
 
-}  // namespace gamedata_test
+}  // namespace test_support

@@ -4,7 +4,7 @@
 #include <optional>
 #include <string>
 
-namespace gamedata_test {
+namespace test_support {
 
 // A fresh folder under the system's temporary folder, removed with all it
 // holds when the object goes. Unique per process and per object, so tests
@@ -27,4 +27,4 @@ private:
 // Nothing when the file cannot be opened.
 std::optional<std::string> ReadBytes(const std::string& path);
 
-}  // namespace gamedata_test
+}  // namespace test_support

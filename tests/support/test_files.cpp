@@ -1,4 +1,4 @@
-#include "tests/gamedata/test_files.h"
+#include "tests/support/test_files.h"
 
 #include <fstream>
 #include <iterator>
@@ -6,7 +6,7 @@
 #include <stdexcept>
 #include <system_error>
 
-namespace gamedata_test {
+namespace test_support {
 namespace {
 
 std::string RandomFolderName() {
@@ -48,4 +48,4 @@ std::optional<std::string> ReadBytes(const std::string& path) {
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
-}  // namespace gamedata_test
+}  // namespace test_support

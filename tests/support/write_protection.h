@@ -2,7 +2,7 @@
 
 #include <string>
 
-namespace gamedata_test {
+namespace test_support {
 
 // Makes an existing file refuse to be opened for writing for as long as the
 // object lives, by whatever the platform really offers, and undoes it.
@@ -30,4 +30,4 @@ private:
 #endif
 };
 
-}  // namespace gamedata_test
+}  // namespace test_support
