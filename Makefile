@@ -52,7 +52,7 @@ bench: native
 	$(BUILD)/native/bench/lotwarden-bench
 
 format:
-	find app about bench framework gamedata res tests tools ui \
+	find app about bench common framework gamedata res tests tools ui \
 	    \( -name '*.cpp' -o -name '*.h' \) -print0 2>/dev/null | xargs -0 clang-format -i
 
 clean:

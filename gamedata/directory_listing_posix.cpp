@@ -1,33 +1,14 @@
 #include <dirent.h>
 #include <sys/stat.h>
 
-#include <utility>
-
+#include "common/unique_handle.h"
 #include "gamedata/directory_listing.h"
 #include "gamedata/file_handle.h"
 
 namespace gamedata {
 namespace {
 
-class DirectoryHandle {
-public:
-    explicit DirectoryHandle(const std::string& folder) : dir_(opendir(folder.c_str())) {}
-    ~DirectoryHandle() {
-        if (dir_ != nullptr) {
-            closedir(dir_);
-        }
-    }
-    DirectoryHandle(const DirectoryHandle&) = delete;
-    DirectoryHandle& operator=(const DirectoryHandle&) = delete;
-    DirectoryHandle(DirectoryHandle&& other) noexcept : dir_(std::exchange(other.dir_, nullptr)) {}
-    DirectoryHandle& operator=(DirectoryHandle&&) = delete;
-
-    explicit operator bool() const { return dir_ != nullptr; }
-    DIR* get() const { return dir_; }
-
-private:
-    DIR* dir_;
-};
+using DirectoryHandle = UniqueHandle<DIR*, &closedir>;
 
 // The folder part of a pattern such as "C:\Games\Sims\*.*". A pattern that
 // begins with its backslash names the root, as it does on Windows.
@@ -52,11 +33,11 @@ bool IsDirectory(const std::string& path) {
 bool ForEachDirectoryEntry(const std::string& pattern,
                            const std::function<void(const DirectoryEntry&)>& visit) {
     const std::string folder = PatternFolder(pattern);
-    DirectoryHandle directory(folder);
+    const DirectoryHandle directory(opendir(folder.c_str()));
     if (!directory) {
         return false;
     }
-    while (const dirent* entry = readdir(directory.get())) {
+    while (const dirent* entry = readdir(directory.Get())) {
         DirectoryEntry found;
         found.name = entry->d_name;
         found.isDirectory = IsDirectory(folder + "/" + found.name);

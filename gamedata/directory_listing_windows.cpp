@@ -1,40 +1,23 @@
 #include <windows.h>
 
-#include <utility>
-
+#include "common/unique_handle.h"
 #include "gamedata/directory_listing.h"
 
 namespace gamedata {
 namespace {
 
-class FindHandle {
-public:
-    FindHandle(const std::string& pattern, WIN32_FIND_DATAA& first)
-        : handle_(FindFirstFileA(pattern.c_str(), &first)) {}
-    ~FindHandle() {
-        if (handle_ != INVALID_HANDLE_VALUE) {
-            FindClose(handle_);
-        }
-    }
-    FindHandle(const FindHandle&) = delete;
-    FindHandle& operator=(const FindHandle&) = delete;
-    FindHandle(FindHandle&& other) noexcept
-        : handle_(std::exchange(other.handle_, INVALID_HANDLE_VALUE)) {}
-    FindHandle& operator=(FindHandle&&) = delete;
+HANDLE NoFindHandle() {
+    return INVALID_HANDLE_VALUE;
+}
 
-    explicit operator bool() const { return handle_ != INVALID_HANDLE_VALUE; }
-    HANDLE get() const { return handle_; }
-
-private:
-    HANDLE handle_;
-};
+using FindHandle = UniqueHandle<HANDLE, &FindClose, &NoFindHandle>;
 
 }  // namespace
 
 bool ForEachDirectoryEntry(const std::string& pattern,
                            const std::function<void(const DirectoryEntry&)>& visit) {
     WIN32_FIND_DATAA data{};
-    const FindHandle search(pattern, data);
+    const FindHandle search(FindFirstFileA(pattern.c_str(), &data));
     if (!search) {
         return false;
     }
@@ -43,7 +26,7 @@ bool ForEachDirectoryEntry(const std::string& pattern,
         found.name = data.cFileName;
         found.isDirectory = (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
         visit(found);
-    } while (FindNextFileA(search.get(), &data));
+    } while (FindNextFileA(search.Get(), &data));
     return true;
 }
 

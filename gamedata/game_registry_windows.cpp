@@ -1,8 +1,8 @@
 #include <windows.h>
 
 #include <string>
-#include <utility>
 
+#include "common/unique_handle.h"
 #include "gamedata/game_registry.h"
 
 namespace gamedata {
@@ -14,36 +14,17 @@ constexpr char kGameKey[] = "Software\\Maxis\\The Sims";
 // the new size; a value that keeps changing this often is given up on.
 constexpr int kReadAttempts = 4;
 
-class RegistryKey {
-public:
-    // Query-only access. Built as a 32-bit program, this sees the same
-    // registry view as the 32-bit game (WOW6432Node on 64-bit Windows).
-    static RegistryKey OpenForQuery(HKEY root, const char* subKey) {
-        HKEY key = nullptr;
-        if (RegOpenKeyExA(root, subKey, 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS) {
-            return RegistryKey(nullptr);
-        }
-        return RegistryKey(key);
+using RegistryKey = UniqueHandle<HKEY, &RegCloseKey>;
+
+// Query-only access. Built as a 32-bit program, this sees the same registry
+// view as the 32-bit game (WOW6432Node on 64-bit Windows).
+RegistryKey OpenForQuery(HKEY root, const char* subKey) {
+    HKEY key = nullptr;
+    if (RegOpenKeyExA(root, subKey, 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS) {
+        return RegistryKey();
     }
-
-    ~RegistryKey() {
-        if (key_ != nullptr) {
-            RegCloseKey(key_);
-        }
-    }
-    RegistryKey(const RegistryKey&) = delete;
-    RegistryKey& operator=(const RegistryKey&) = delete;
-    RegistryKey(RegistryKey&& other) noexcept : key_(std::exchange(other.key_, nullptr)) {}
-    RegistryKey& operator=(RegistryKey&&) = delete;
-
-    explicit operator bool() const { return key_ != nullptr; }
-    HKEY get() const { return key_; }
-
-private:
-    explicit RegistryKey(HKEY key) : key_(key) {}
-
-    HKEY key_;
-};
+    return RegistryKey(key);
+}
 
 std::optional<std::string> ReadWholeValue(HKEY key, const char* valueName) {
     for (int attempt = 0; attempt < kReadAttempts; ++attempt) {
@@ -71,11 +52,11 @@ std::optional<std::string> ReadWholeValue(HKEY key, const char* valueName) {
 }  // namespace
 
 std::optional<std::string> QueryGameValue(const char* valueName) {
-    const RegistryKey key = RegistryKey::OpenForQuery(HKEY_LOCAL_MACHINE, kGameKey);
+    const RegistryKey key = OpenForQuery(HKEY_LOCAL_MACHINE, kGameKey);
     if (!key) {
         return std::nullopt;
     }
-    return ReadWholeValue(key.get(), valueName);
+    return ReadWholeValue(key.Get(), valueName);
 }
 
 }  // namespace gamedata

@@ -4,8 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <string>
-#include <utility>
 
+#include "common/unique_handle.h"
 #include "gamedata/house_days.h"
 #include "tests/support/test_files.h"
 #include "tools/gamegen/gamegen.h"
@@ -13,27 +13,16 @@
 namespace gamedata {
 namespace {
 
-class OpenFile {
-public:
-    OpenFile(const std::string& path, DWORD access, DWORD sharing)
-        : handle_(CreateFileA(path.c_str(), access, sharing, nullptr, OPEN_EXISTING,
-                              FILE_ATTRIBUTE_NORMAL, nullptr)) {}
-    ~OpenFile() {
-        if (handle_ != INVALID_HANDLE_VALUE) {
-            CloseHandle(handle_);
-        }
-    }
-    OpenFile(const OpenFile&) = delete;
-    OpenFile& operator=(const OpenFile&) = delete;
-    OpenFile(OpenFile&& other) noexcept
-        : handle_(std::exchange(other.handle_, INVALID_HANDLE_VALUE)) {}
-    OpenFile& operator=(OpenFile&&) = delete;
+HANDLE NoFileHandle() {
+    return INVALID_HANDLE_VALUE;
+}
 
-    bool isOpen() const { return handle_ != INVALID_HANDLE_VALUE; }
+using FileHandle = UniqueHandle<HANDLE, &CloseHandle, &NoFileHandle>;
 
-private:
-    HANDLE handle_;
-};
+FileHandle OpenExisting(const std::string& path, DWORD access, DWORD sharing) {
+    return FileHandle(CreateFileA(path.c_str(), access, sharing, nullptr, OPEN_EXISTING,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr));
+}
 
 class ReadOnlyHouseTest : public testing::Test {
 protected:
@@ -53,7 +42,7 @@ protected:
 
 TEST_F(ReadOnlyHouseTest, ReadOnlyAttributeRefusesTheWrite) {
     ASSERT_TRUE(SetFileAttributesA(path_.c_str(), FILE_ATTRIBUTE_READONLY));
-    if (OpenFile(path_, GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE).isOpen()) {
+    if (OpenExisting(path_, GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE)) {
         GTEST_SKIP() << "the read-only attribute does not stop writers here (Wine as root)";
     }
     ExpectReadableButNotWritable();
@@ -61,8 +50,8 @@ TEST_F(ReadOnlyHouseTest, ReadOnlyAttributeRefusesTheWrite) {
 
 TEST_F(ReadOnlyHouseTest, FileHeldWithoutWriteSharingRefusesTheWrite) {
     {
-        const OpenFile holder(path_, GENERIC_READ, FILE_SHARE_READ);
-        ASSERT_TRUE(holder.isOpen());
+        const FileHandle holder = OpenExisting(path_, GENERIC_READ, FILE_SHARE_READ);
+        ASSERT_TRUE(holder);
         ExpectReadableButNotWritable();
     }
     EXPECT_EQ(WriteDays(path_, 7), WriteResult::Done);
