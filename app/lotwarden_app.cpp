@@ -24,9 +24,7 @@ bool CLotwardenApp::InitInstance() {
 
     {
         CLotwardenDlg dialog;
-        SetMainWindow(&dialog);
-        dialog.DoModal();
-        SetMainWindow(nullptr);
+        RunMainDialog(dialog);
     }
     // The dialog has closed: failing the initialisation ends the program.
     return false;

@@ -62,7 +62,7 @@ std::string NeighbourhoodFile(std::size_t mebibytes) {
         DataFolder() / ("neighborhood-" + std::to_string(mebibytes) + "MiB.iff");
     WriteInChildProcess([&] {
         WriteOnce(path, [&] {
-            std::vector<gamegen::FamilySpec> families(mebibytes * kMebibyte / kFillerPerFamily);
+            std::vector<gamegen::FamilyPlan> families(mebibytes * kMebibyte / kFillerPerFamily);
             for (std::size_t i = 0; i < families.size(); ++i) {
                 families[i] = {"Family " + std::to_string(i), static_cast<std::int32_t>(i % 50),
                                static_cast<std::int16_t>(i % 256)};

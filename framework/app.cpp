@@ -5,6 +5,8 @@
 #include <cstdlib>
 #include <string>
 
+#include "framework/dialog.h"
+#include "framework/message_box.h"
 #include "framework/resources.h"
 #include "framework/window.h"
 
@@ -29,7 +31,20 @@ CWinApp* CWinApp::Current() {
 }
 
 int CWinApp::Main() {
-    return InitInstance() ? EXIT_FAILURE : EXIT_SUCCESS;
+    return InitInstance() ? EXIT_FAILURE : exitCode_;
+}
+
+void CWinApp::RunMainDialog(CDialog& dialog) {
+    SetMainWindow(&dialog);
+    const INT_PTR result = dialog.DoModal();
+    SetMainWindow(nullptr);
+    if (result == -1) {
+        ShowMessageBox({nullptr, "The program's window could not be created.", ApplicationTitle(),
+                        MB_OK | MB_ICONSTOP});
+    }
+    if (result == -1 || result == IDABORT) {
+        exitCode_ = EXIT_FAILURE;
+    }
 }
 
 void CWinApp::OnHelp() {

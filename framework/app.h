@@ -2,6 +2,7 @@
 
 #include "framework/cmd_target.h"
 
+class CDialog;
 class CWnd;
 
 // The application object: one per process, constructed statically.
@@ -20,11 +21,17 @@ public:
     // InitInstance, running its main dialog modally there, and then reports
     // that initialisation did not succeed, which ends the program normally.
     // Reporting success would ask for a loop that does not exist, so the
-    // program then ends with a failure code.
+    // program then ends with a failure code; so does a main dialog that
+    // could not run.
     int Main();
 
 protected:
     virtual bool InitInstance() = 0;
+
+    // Runs dialog modally as the main window. When it could not be created or
+    // its initialisation failed, the program ends with a failure code, and a
+    // dialog that never appeared is reported, so that no start fails silently.
+    void RunMainDialog(CDialog& dialog);
 
     // The framework's Help command: context help for the main window, in the
     // help file named after the executable.
@@ -32,4 +39,5 @@ protected:
 
 private:
     CWnd* mainWindow_ = nullptr;
+    int exitCode_ = 0;
 };

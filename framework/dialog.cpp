@@ -52,7 +52,7 @@ const MessageTable& CDialog::GetMessageTable() const {
 CDialog::CDialog(UINT templateId, CWnd* parent) : templateId_(templateId), parent_(parent) {}
 
 CDialog::~CDialog() {
-    DestroyWindow();
+    DestroyWithoutHandlers();
 }
 
 INT_PTR CDialog::DoModal() {
@@ -73,7 +73,11 @@ INT_PTR CDialog::DoModal() {
                          SWP_HIDEWINDOW | SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE | SWP_NOZORDER);
         }
     }
-    DestroyWindow();
+    // Destroyed while the dialog still has its window, so that WM_DESTROY
+    // reaches the dialog's own handlers; the final WM_NCDESTROY lets go.
+    if (GetSafeHwnd() != nullptr) {
+        ::DestroyWindow(GetSafeHwnd());
+    }
     return result_;
 }
 
@@ -135,7 +139,10 @@ INT_PTR CALLBACK CDialog::DialogProcedure(HWND hwnd, UINT message, WPARAM, LPARA
     try {
         return dialog.SubclassWindow(hwnd) && dialog.OnInitDialog() ? TRUE : FALSE;
     } catch (...) {
+        // A half-initialised dialog must not be left for the user to work
+        // with: its controls may not even be bound.
         ReportCurrentException();
+        dialog.EndDialog(IDABORT);
         return FALSE;
     }
 }
@@ -151,7 +158,9 @@ HWND CDialog::ModalOwner() const {
     return GetAncestor(owner->GetSafeHwnd(), GA_ROOT);
 }
 
-void CDialog::DestroyWindow() {
+void CDialog::DestroyWithoutHandlers() {
+    // Only reached when the derived object is already gone, so its handlers
+    // must not see the window's last messages.
     HWND hwnd = GetSafeHwnd();
     if (hwnd != nullptr) {
         UnsubclassWindow();

@@ -24,7 +24,8 @@ public:
 
     // Creates the dialog, disables its owner and runs the dialog's own message
     // loop until EndDialog; answers EndDialog's result, -1 when the dialog
-    // could not be created or its window went without EndDialog.
+    // could not be created or its window went without EndDialog, IDABORT when
+    // its initialisation failed (which has been reported).
     INT_PTR DoModal();
     void EndDialog(INT_PTR result);
 
@@ -56,7 +57,7 @@ private:
     HWND ModalOwner() const;
     void RunModalLoop();
     bool PreTranslateFromTarget(MSG& msg);
-    void DestroyWindow();
+    void DestroyWithoutHandlers();
 
     UINT templateId_;
     CWnd* parent_;

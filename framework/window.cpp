@@ -188,5 +188,7 @@ void ReportCurrentException() {
     } catch (...) {
         text = "An unexpected error occurred.";
     }
-    ShowMessageBox({nullptr, text, ApplicationTitle(), MB_OK | MB_ICONSTOP});
+    // Owned by the active window, so the window behind the error cannot be
+    // used while the error is on screen.
+    ShowMessageBox({GetActiveWindow(), text, ApplicationTitle(), MB_OK | MB_ICONSTOP});
 }

@@ -137,7 +137,7 @@ TEST_F(ScanEquivalenceTest, MarkersAcrossEveryBlockBoundary) {
 }
 
 TEST_F(ScanEquivalenceTest, GeneratedFileCutAtEveryLength) {
-    const std::vector<gamegen::FamilySpec> families = {
+    const std::vector<gamegen::FamilyPlan> families = {
         {"Hollowell", 5, 1}, {"Nobody", 0, 0}, {std::string(40, 'L'), 7, 2},
         {"", 3, 3},          {"Minus", -4, 0}, {"Okonkwo", 12, 4}};
     gamegen::NeighbourhoodLayout layout;

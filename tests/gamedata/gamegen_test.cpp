@@ -22,9 +22,9 @@ std::size_t CountOf(const std::string& bytes, const std::string& marker) {
     return count;
 }
 
-std::vector<gamedata::FamilyRecord> Listed(const std::vector<FamilySpec>& families) {
+std::vector<gamedata::FamilyRecord> Listed(const std::vector<FamilyPlan>& families) {
     std::vector<gamedata::FamilyRecord> records;
-    for (const FamilySpec& family : families) {
+    for (const FamilyPlan& family : families) {
         if (family.lot > 0) {
             records.push_back({family.lot, family.name.substr(0, 32)});
         }
@@ -32,7 +32,7 @@ std::vector<gamedata::FamilyRecord> Listed(const std::vector<FamilySpec>& famili
     return records;
 }
 
-const std::vector<FamilySpec> kFamilies = {{"Hollowell", 5, 37},
+const std::vector<FamilyPlan> kFamilies = {{"Hollowell", 5, 37},
                                            {"Wanderfield", 0, 0},
                                            {"IMAF FAMs", 7, 1},
                                            {std::string(45, 'I'), 12, 2},
@@ -65,7 +65,7 @@ TEST(NeighbourhoodFileBytes, ScansToTheFamiliesOnALot) {
     }
 }
 
-TEST(NeighbourhoodFileBytes, SameSpecsGiveTheSameBytes) {
+TEST(NeighbourhoodFileBytes, SamePlansGiveTheSameBytes) {
     EXPECT_EQ(NeighbourhoodFileBytes(kFamilies), NeighbourhoodFileBytes(kFamilies));
     NeighbourhoodLayout other;
     other.seed = 2;

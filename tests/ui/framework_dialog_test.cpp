@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <functional>
+#include <memory>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -80,7 +82,11 @@ public:
     std::string text;
     bool managedEnabled = false;
     int managedUpdates = 0;
+    int idlePasses = 0;
+    bool destroyedWhileBound = false;
     std::function<void()> onUnmanagedClicked = [] {};
+    std::function<void(HWND dialog, int pass)> onIdlePass = [](HWND, int) {};
+    std::function<void(HWND dialog, UINT_PTR timer)> onTimer = [](HWND, UINT_PTR) {};
 
 protected:
     void DoDataExchange(CDataExchange& dx) override {
@@ -95,9 +101,20 @@ protected:
     static const MessageTable messageTable;
 
 private:
-    LRESULT OnKickIdle(WPARAM, LPARAM) {
+    LRESULT OnKickIdle(WPARAM, LPARAM count) {
         UpdateDialogControls(*this, *this);
+        if (count == 0) {
+            onIdlePass(GetSafeHwnd(), ++idlePasses);
+        }
         return 0;
+    }
+    LRESULT OnTimer(WPARAM timer, LPARAM) {
+        onTimer(GetSafeHwnd(), timer);
+        return 0;
+    }
+    LRESULT OnDestroy(WPARAM, LPARAM) {
+        destroyedWhileBound = FromHandle(GetSafeHwnd()) == this && edit.GetSafeHwnd() != nullptr;
+        return Default();
     }
     void OnUpdateManaged(CCmdUI& ui) {
         ++managedUpdates;
@@ -108,6 +125,8 @@ private:
 
 const MessageEntry TestDialog::messageEntries[] = {
     on::Message(WM_KICKIDLE, &TestDialog::OnKickIdle),
+    on::Message(WM_TIMER, &TestDialog::OnTimer),
+    on::Message(WM_DESTROY, &TestDialog::OnDestroy),
     on::CommandUpdate(IDC_TEST_MANAGED, &TestDialog::OnUpdateManaged),
     on::Command(IDC_TEST_UNMANAGED, BN_CLICKED, &TestDialog::OnUnmanagedClicked),
 };
@@ -116,9 +135,15 @@ const MessageTable TestDialog::messageTable{&CDialog::messageTable, messageEntri
 class TestApp : public CWinApp {
 public:
     int helpCommands = 0;
+    CDialog* mainDialog = nullptr;
 
 protected:
-    bool InitInstance() override { return false; }
+    bool InitInstance() override {
+        if (mainDialog != nullptr) {
+            RunMainDialog(*mainDialog);
+        }
+        return false;
+    }
 
     const MessageTable& GetMessageTable() const override { return messageTable; }
     static const MessageEntry messageEntries[];
@@ -154,21 +179,60 @@ protected:
 };
 
 TEST_F(FrameworkDialogTest, IdlePassShowsTheDialogAndRunsOnlyTheCommandUpdatesThereAre) {
-    int updatesAtFirstIdle = 0;
     Run({[&](HWND dialog) {
-             EXPECT_TRUE(IsWindowVisible(dialog));
-             EXPECT_GE(dialog_.managedUpdates, 1);
-             EXPECT_FALSE(IsWindowEnabled(GetDlgItem(dialog, IDC_TEST_MANAGED)));
-             EXPECT_TRUE(IsWindowEnabled(GetDlgItem(dialog, IDC_TEST_UNMANAGED)));
-             EXPECT_TRUE(IsWindowEnabled(GetDlgItem(dialog, IDC_TEST_EDIT)));
-             updatesAtFirstIdle = dialog_.managedUpdates;
-             dialog_.managedEnabled = true;
-         },
-         [&](HWND dialog) {
-             EXPECT_GT(dialog_.managedUpdates, updatesAtFirstIdle);
-             EXPECT_TRUE(IsWindowEnabled(GetDlgItem(dialog, IDC_TEST_MANAGED)));
-             Cancel(dialog);
-         }});
+        EXPECT_TRUE(IsWindowVisible(dialog));
+        EXPECT_GE(dialog_.managedUpdates, 1);
+        EXPECT_FALSE(IsWindowEnabled(GetDlgItem(dialog, IDC_TEST_MANAGED)));
+        EXPECT_TRUE(IsWindowEnabled(GetDlgItem(dialog, IDC_TEST_UNMANAGED)));
+        EXPECT_TRUE(IsWindowEnabled(GetDlgItem(dialog, IDC_TEST_EDIT)));
+        Cancel(dialog);
+    }});
+}
+
+// No script here: it would itself post the messages that start idle passes.
+// Once the dialog has settled, a resting pointer, a repaint and the caret's
+// blink must not start another idle pass; a timer message, like any input,
+// must start exactly one.
+TEST_F(FrameworkDialogTest, IdlePassesFollowInputButNotPointerMovesPaintsOrTheCaretBlink) {
+    constexpr UINT_PTR kSettled = 1;
+    constexpr UINT_PTR kProbe = 2;
+    constexpr UINT_PTR kGiveUp = 3;
+    constexpr UINT kCaretBlink = 0x0118;
+    enum class Stage { Settling, ProbeNext, Probing, EndNext } stage = Stage::Settling;
+    int probePass = 0;
+    int passesAtProbe = 0;
+    dialog_.onIdlePass = [&](HWND dialog, int pass) {
+        if (pass == 1) {
+            SetTimer(dialog, kSettled, 300, nullptr);
+            SetTimer(dialog, kGiveUp, 10000, nullptr);
+        } else if (stage == Stage::ProbeNext) {
+            stage = Stage::Probing;
+            probePass = pass;
+            PostMessageA(dialog, WM_MOUSEMOVE, 0, MAKELPARAM(4, 4));
+            PostMessageA(dialog, WM_NCMOUSEMOVE, HTCAPTION, 0);
+            PostMessageA(dialog, kCaretBlink, 0, 0);
+            InvalidateRect(dialog, nullptr, TRUE);
+            SetTimer(dialog, kProbe, 300, nullptr);
+        } else if (stage == Stage::EndNext) {
+            Cancel(dialog);
+        }
+    };
+    dialog_.onTimer = [&](HWND dialog, UINT_PTR timer) {
+        KillTimer(dialog, timer);
+        if (timer == kSettled) {
+            stage = Stage::ProbeNext;
+        } else if (timer == kProbe) {
+            passesAtProbe = dialog_.idlePasses;
+            stage = Stage::EndNext;
+        } else {
+            ADD_FAILURE() << "no idle pass followed a timer message";
+            Cancel(dialog);
+        }
+    };
+    EXPECT_EQ(dialog_.DoModal(), IDCANCEL);
+    ASSERT_NE(probePass, 0);
+    EXPECT_EQ(passesAtProbe, probePass) << "an idle pass followed a pointer move, paint or blink";
+    EXPECT_EQ(dialog_.idlePasses, passesAtProbe + 1);
 }
 
 TEST_F(FrameworkDialogTest, DisablingTheFocusedControlMovesTheFocusOn) {
@@ -257,6 +321,7 @@ TEST_F(FrameworkDialogTest, DataExchangeBindsControlsUntilTheDialogGoes) {
         EXPECT_EQ(CWnd::FromHandle(staticItem), &dialog_.reflecting);
         Cancel(dialog);
     }});
+    EXPECT_TRUE(dialog_.destroyedWhileBound) << "WM_DESTROY reaches the dialog's own table";
     EXPECT_EQ(dialog_.reflecting.windowAtAttach, staticItem) << "the attach hook knows the window";
     EXPECT_FALSE(dialog_.reflecting.takenOverAtAttach) << "and runs before the takeover";
     EXPECT_EQ(dialog_.GetSafeHwnd(), nullptr);
@@ -316,16 +381,63 @@ TEST_F(FrameworkDialogTest, MessageBoxesGoThroughTheSeam) {
 
 TEST_F(FrameworkDialogTest, ExceptionFromAHandlerIsReportedAndTheDialogGoesOn) {
     dialog_.onUnmanagedClicked = [] { throw std::runtime_error("broken handler"); };
-    Run({[&](HWND dialog) { Click(dialog, IDC_TEST_UNMANAGED); },
+    HWND window = nullptr;
+    Run({[&](HWND dialog) {
+             window = dialog;
+             SetActiveWindow(dialog);
+             Click(dialog, IDC_TEST_UNMANAGED);
+         },
          [&](HWND dialog) {
              EXPECT_TRUE(IsWindowVisible(dialog));
              Cancel(dialog);
          }});
     ASSERT_EQ(messages_.shown.size(), 1u);
+    EXPECT_EQ(messages_.shown[0].owner, window) << "the box must block the window behind it";
     EXPECT_EQ(messages_.shown[0].text, "broken handler");
     EXPECT_EQ(messages_.shown[0].caption, "ui_tests");
     EXPECT_EQ(messages_.shown[0].flags, static_cast<UINT>(MB_OK | MB_ICONSTOP));
 }
+
+class InitFailingDialog : public TestDialog {
+protected:
+    bool OnInitDialog() override {
+        TestDialog::OnInitDialog();
+        throw std::runtime_error("initialisation failed");
+    }
+};
+
+struct StartFailure {
+    const char* name;
+    std::function<std::unique_ptr<CDialog>()> make;
+    const char* message;
+};
+
+class StartFailureTest : public testing::TestWithParam<StartFailure> {};
+
+// A main dialog that never gets going must end the program with a message
+// and a failure code, not leave it running half-made or end it as a success.
+TEST_P(StartFailureTest, IsReportedOnceAndEndsTheProgramWithAFailureCode) {
+    MessageBoxRecorder messages;
+    const std::unique_ptr<CDialog> dialog = GetParam().make();
+    TestApp app;
+    app.mainDialog = dialog.get();
+    EXPECT_NE(app.Main(), EXIT_SUCCESS);
+    EXPECT_EQ(dialog->GetSafeHwnd(), nullptr);
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].text, GetParam().message);
+    EXPECT_EQ(messages.shown[0].caption, "ui_tests");
+    EXPECT_EQ(messages.shown[0].flags, static_cast<UINT>(MB_OK | MB_ICONSTOP));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Ways, StartFailureTest,
+    testing::Values(StartFailure{"NoTemplate",
+                                 [] { return std::make_unique<CDialog>(IDD_TEST_DIALOG + 99); },
+                                 "The program's window could not be created."},
+                    StartFailure{"InitialisationThrows",
+                                 [] { return std::make_unique<InitFailingDialog>(); },
+                                 "initialisation failed"}),
+    [](const testing::TestParamInfo<StartFailure>& info) { return info.param.name; });
 
 TEST_F(FrameworkDialogTest, HelpRequestReachesTheApplicationsHelpCommand) {
     TestApp app;

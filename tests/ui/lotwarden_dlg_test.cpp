@@ -3,7 +3,6 @@
 #include <string>
 #include <vector>
 
-#include "framework/command_ui.h"
 #include "framework/handles.h"
 #include "res/resource.h"
 #include "tests/support/game_key.h"
@@ -171,46 +170,5 @@ INSTANTIATE_TEST_SUITE_P(
         Ending{"CloseBox", [](HWND dialog) { PostMessageA(dialog, WM_SYSCOMMAND, SC_CLOSE, 0); },
                IDCANCEL}),
     [](const testing::TestParamInfo<Ending>& info) { return info.param.name; });
-
-// The real dialog with one command-update handler of the test's own, for
-// Update Days, which it disables.
-class UpdateProbeDlg : public CLotwardenDlg {
-public:
-    int updates = 0;
-
-protected:
-    const MessageTable& GetMessageTable() const override { return messageTable; }
-    static const MessageEntry messageEntries[];
-    static const MessageTable messageTable;
-
-private:
-    void OnUpdateUpdateDays(CCmdUI& ui) {
-        ++updates;
-        ui.Enable(false);
-    }
-};
-
-const MessageEntry UpdateProbeDlg::messageEntries[] = {
-    on::CommandUpdate(IDC_UPDATE_DAYS, &UpdateProbeDlg::OnUpdateUpdateDays),
-};
-const MessageTable UpdateProbeDlg::messageTable{&CLotwardenDlg::messageTable, messageEntries};
-
-TEST_F(LotwardenDlgTest, IdlePassRunsCommandUpdatesAndLeavesControlsWithoutHandlerEnabled) {
-    UpdateProbeDlg dialog;
-    int updatesAtFirstIdle = 0;
-    IdleScript script({[&](HWND window) {
-                           updatesAtFirstIdle = dialog.updates;
-                           EXPECT_GE(updatesAtFirstIdle, 1);
-                           EXPECT_FALSE(IsWindowEnabled(GetDlgItem(window, IDC_UPDATE_DAYS)));
-                           for (int id : {IDC_HELP_BUTTON, IDC_ABOUT, IDC_EXIT}) {
-                               EXPECT_TRUE(IsWindowEnabled(GetDlgItem(window, id))) << id;
-                           }
-                       },
-                       [&](HWND window) {
-                           EXPECT_GT(dialog.updates, updatesAtFirstIdle);
-                           PostMessageA(window, WM_CLOSE, 0, 0);
-                       }});
-    EXPECT_EQ(dialog.DoModal(), IDCANCEL);
-}
 
 }  // namespace

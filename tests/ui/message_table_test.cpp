@@ -96,24 +96,4 @@ TEST(MessageTableTest, CommandRunsTheHandlerOfTheObjectsOwnClassFirst) {
     EXPECT_EQ(derived.ran, "base open");
 }
 
-struct IdleCase {
-    UINT message;
-    bool triggers;
-};
-
-class IdleTriggerTest : public testing::TestWithParam<IdleCase> {};
-
-TEST_P(IdleTriggerTest, OnlyMessagesThatMayChangeStateRearmTheIdlePass) {
-    MSG msg{};
-    msg.message = GetParam().message;
-    EXPECT_EQ(IsIdleTrigger(msg), GetParam().triggers) << "message 0x" << std::hex << msg.message;
-}
-
-INSTANTIATE_TEST_SUITE_P(Messages, IdleTriggerTest,
-                         testing::Values(IdleCase{WM_MOUSEMOVE, false},
-                                         IdleCase{WM_NCMOUSEMOVE, false}, IdleCase{WM_PAINT, false},
-                                         IdleCase{0x0118, false}, IdleCase{WM_KEYDOWN, true},
-                                         IdleCase{WM_CHAR, true}, IdleCase{WM_LBUTTONUP, true},
-                                         IdleCase{WM_COMMAND, true}, IdleCase{WM_NULL, true}));
-
 }  // namespace

@@ -15,9 +15,9 @@ void WriteFileBytes(const std::filesystem::path& path, const std::string& bytes)
 }
 
 void WriteGameFolder(const std::filesystem::path& root,
-                     const std::vector<NeighbourhoodSpec>& neighbourhoods) {
+                     const std::vector<NeighbourhoodPlan>& neighbourhoods) {
     std::uint32_t seed = 1;
-    for (const NeighbourhoodSpec& neighbourhood : neighbourhoods) {
+    for (const NeighbourhoodPlan& neighbourhood : neighbourhoods) {
         const std::filesystem::path folder = root / neighbourhood.folderName;
         const std::filesystem::path houses = folder / "Houses";
         std::filesystem::create_directories(houses);
@@ -25,7 +25,7 @@ void WriteGameFolder(const std::filesystem::path& root,
         layout.seed = seed++;
         WriteFileBytes(folder / "neighborhood.iff",
                        NeighbourhoodFileBytes(neighbourhood.families, layout));
-        for (const FamilySpec& family : neighbourhood.families) {
+        for (const FamilyPlan& family : neighbourhood.families) {
             if (family.lot > 0) {
                 WriteFileBytes(houses / HouseFileName(family.lot),
                                HouseFileBytes(family.days, seed++));

@@ -13,15 +13,15 @@
 // game's rules.
 namespace gamegen {
 
-struct FamilySpec {
+struct FamilyPlan {
     std::string name;
     std::int32_t lot = 0;  // 0 or less: a family without a house, never listed
     std::int16_t days = 0;
 };
 
-struct NeighbourhoodSpec {
+struct NeighbourhoodPlan {
     std::string folderName;  // "UserData", "UserData2", ...
-    std::vector<FamilySpec> families;
+    std::vector<FamilyPlan> families;
 };
 
 struct NeighbourhoodLayout {
@@ -37,7 +37,7 @@ constexpr std::size_t kDaysOffset = 208;
 // A neighbourhood file holding the families in order (lot 0 ones too). Its
 // filler never forms a marker or a partial marker that would hide one, so a
 // scan finds exactly the given families.
-std::string NeighbourhoodFileBytes(const std::vector<FamilySpec>& families,
+std::string NeighbourhoodFileBytes(const std::vector<FamilyPlan>& families,
                                    const NeighbourhoodLayout& layout = {});
 
 // A house file of kHouseFileSize bytes with days at kDaysOffset.
@@ -50,7 +50,7 @@ std::string HouseFileName(std::int32_t lot);
 // file in <root>/<folderName>/Houses for every family on a lot. Throws
 // std::runtime_error when a folder or file cannot be written.
 void WriteGameFolder(const std::filesystem::path& root,
-                     const std::vector<NeighbourhoodSpec>& neighbourhoods);
+                     const std::vector<NeighbourhoodPlan>& neighbourhoods);
 
 void WriteFileBytes(const std::filesystem::path& path, const std::string& bytes);
 

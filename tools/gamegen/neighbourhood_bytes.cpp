@@ -31,7 +31,7 @@ void AppendFillerChunk(ChunkedFileBuilder& file, std::uint16_t id, std::size_t s
 }
 
 // The lot right behind the family marker; member data and filler after it.
-void AppendFamilyChunk(ChunkedFileBuilder& file, const FamilySpec& family, std::uint16_t id,
+void AppendFamilyChunk(ChunkedFileBuilder& file, const FamilyPlan& family, std::uint16_t id,
                        std::size_t fillerSize) {
     const auto lot = static_cast<std::uint32_t>(family.lot);
     const std::size_t start = BeginChunk(file, {"IMAF", true, lot, id, "family"});
@@ -46,7 +46,7 @@ void AppendFamilyChunk(ChunkedFileBuilder& file, const FamilySpec& family, std::
 }
 
 // The name table: the family name, then a second string.
-void AppendNameChunk(ChunkedFileBuilder& file, const FamilySpec& family, std::uint16_t id) {
+void AppendNameChunk(ChunkedFileBuilder& file, const FamilyPlan& family, std::uint16_t id) {
     const std::size_t start = BeginChunk(file, {"FAMs", true, 1, id, "family names"});
     file.AppendLoose(std::string(1, '\xFD'));  // the table's string format code
     // A scan reads at most 32 name bytes; what lies beyond is scanned as
@@ -66,7 +66,7 @@ void AppendNameChunk(ChunkedFileBuilder& file, const FamilySpec& family, std::ui
 
 }  // namespace
 
-std::string NeighbourhoodFileBytes(const std::vector<FamilySpec>& families,
+std::string NeighbourhoodFileBytes(const std::vector<FamilyPlan>& families,
                                    const NeighbourhoodLayout& layout) {
     ChunkedFileBuilder file(layout.seed);
     AppendFileHeader(file, families.size());
