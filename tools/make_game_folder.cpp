@@ -7,7 +7,7 @@
 
 namespace {
 
-std::vector<gamegen::NeighbourhoodSpec> DemoNeighbourhoods() {
+std::vector<gamegen::NeighbourhoodPlan> DemoNeighbourhoods() {
     return {
         {"UserData",
          {{"Hollowell", 5, 37},
@@ -21,6 +21,7 @@ std::vector<gamegen::NeighbourhoodSpec> DemoNeighbourhoods() {
          {{"Nakamura", 1, 18},
           {"Delacroix", 4, 90},
           {"Abernathy", 15, 140},
+          {"O'Rourke", 8, 61},
           {"Pennywhistle", 0, 0}}},
         {"UserData12", {{"Lindqvist", 3, 7}, {"Castellano", 10, 200}, {"Oyelaran", 27, 45}}},
         {"UserDataTemplate", {{"Template", 1, 1}}},

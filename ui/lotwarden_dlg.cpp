@@ -14,7 +14,14 @@ const MessageEntry CLotwardenDlg::messageEntries[] = {
     on::Message(WM_PAINT, &CLotwardenDlg::OnPaint),
     on::Message(WM_QUERYDRAGICON, &CLotwardenDlg::OnQueryDragIcon),
     on::Command(IDC_EXIT, BN_CLICKED, &CLotwardenDlg::OnExit),
+    on::Message(WM_DESTROY, &CLotwardenDlg::OnDestroy),
+    on::Command(IDC_DAYS, EN_CHANGE, &CLotwardenDlg::OnDaysChanged),
+    on::Command(IDC_NEIGHBOURHOOD, CBN_SELCHANGE, &CLotwardenDlg::OnNeighbourhoodChosen),
+    on::Command(IDC_UPDATE_DAYS, BN_CLICKED, &CLotwardenDlg::ApplyDays),
+    on::Notify(IDC_FAMILY_TABLE, LVN_ITEMCHANGED, &CLotwardenDlg::OnFamilyChanged),
     on::Message(WM_KICKIDLE, &CLotwardenDlg::OnKickIdle),
+    on::CommandUpdate(IDC_UPDATE_DAYS, &CLotwardenDlg::OnUpdateUpdateDays),
+    on::CommandUpdate(IDC_DAYS, &CLotwardenDlg::OnUpdateDaysBox),
 };
 const MessageTable CLotwardenDlg::messageTable{&CDialog::messageTable, messageEntries};
 
@@ -44,10 +51,12 @@ bool CLotwardenDlg::OnInitDialog() {
     SetIcon(icon_.Get(), false);
 
     CWaitCursor wait;
+    CreateColumns();
     familyTable_.DeleteAllItems();
     neighbourhoodChooser_.ResetContent();
     FillNeighbourhoodChooser();
     SelectCurrentNeighbourhood();
+    LoadNeighbourhood(currentNeighbourhood_);
     UpdateData(false);
     return true;
 }
@@ -100,6 +109,11 @@ LRESULT CLotwardenDlg::OnPaint(WPARAM, LPARAM) {
 
 LRESULT CLotwardenDlg::OnQueryDragIcon(WPARAM, LPARAM) {
     return reinterpret_cast<LRESULT>(icon_.Get());
+}
+
+LRESULT CLotwardenDlg::OnDestroy(WPARAM, LPARAM) {
+    FreeSortEntries();
+    return Default();
 }
 
 void CLotwardenDlg::OnExit() {

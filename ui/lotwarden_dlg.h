@@ -4,10 +4,18 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "framework/controls.h"
 #include "framework/dialog.h"
 #include "framework/handles.h"
+#include "ui/family_list_ctrl.h"
+
+// One row's sort record: the list view sorts by item data, and each row's
+// item data points at its own entry.
+struct SortEntry {
+    std::string name;
+};
 
 // The main dialog: neighbourhood chooser, family table, days box and the
 // program's buttons.
@@ -29,15 +37,35 @@ private:
     void FillNeighbourhoodChooser();
     void SelectCurrentNeighbourhood();
 
+    // The family table (family_table.cpp).
+    void CreateColumns();
+    void LoadNeighbourhood(std::int32_t neighbourhood);
+    void LoadFamilies(std::int32_t neighbourhood);
+    void LoadDays(std::int32_t neighbourhood);
+    void SortByName();
+    void FreeSortEntries();
+    void ReportFileNotFound(const std::string& path) const;
+
+    // Days editing (days_editing.cpp).
+    void OnDaysChanged();
+    LRESULT OnFamilyChanged(NMHDR& header);
+    void OnUpdateUpdateDays(CCmdUI& ui);
+    void OnUpdateDaysBox(CCmdUI& ui);
+    void OnNeighbourhoodChosen();
+    void ApplyDays();
+
     LRESULT OnPaint(WPARAM wParam, LPARAM lParam);
     LRESULT OnQueryDragIcon(WPARAM wParam, LPARAM lParam);
+    LRESULT OnDestroy(WPARAM wParam, LPARAM lParam);
     void OnExit();
     LRESULT OnKickIdle(WPARAM wParam, LPARAM lParam);
 
     std::int32_t currentNeighbourhood_ = 0;
+    // Owned here, pointed at by the rows; replaced by every sort.
+    std::vector<SortEntry> sortEntries_;
     CEdit daysBox_;
     CComboBox neighbourhoodChooser_;
-    CListCtrl familyTable_;
+    CFamilyListCtrl familyTable_;
     std::string daysText_;
     IconHandle icon_;
 };

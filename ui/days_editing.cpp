@@ -1,0 +1,70 @@
+// Days editing: the days box follows the selected family, Update Days writes
+// the typed value into that family's house file, and the chooser switches
+// neighbourhoods.
+#include "framework/command_ui.h"
+#include "framework/wait_cursor.h"
+#include "gamedata/game_data_locator.h"
+#include "gamedata/house_days.h"
+#include "gamedata/number_text.h"
+#include "ui/lotwarden_dlg.h"
+
+namespace {
+
+constexpr std::int32_t kFewestDays = 1;
+constexpr std::int32_t kMostDays = 255;
+
+}  // namespace
+
+void CLotwardenDlg::OnDaysChanged() {
+    UpdateData(true);
+}
+
+LRESULT CLotwardenDlg::OnFamilyChanged(NMHDR&) {
+    // Every change the table reports refills the box, whatever changed.
+    const int row = familyTable_.FirstSelectedItem();
+    daysText_ = row >= 0 ? familyTable_.GetItemText(row, kDaysColumn) : "";
+    UpdateData(false);
+    return 0;
+}
+
+void CLotwardenDlg::OnUpdateUpdateDays(CCmdUI& ui) {
+    // Only what the user typed can be written: a value merely copied from
+    // the table leaves the box unmodified.
+    ui.Enable(familyTable_.FirstSelectedItem() >= 0 && !daysText_.empty() && daysBox_.GetModify());
+}
+
+void CLotwardenDlg::OnUpdateDaysBox(CCmdUI& ui) {
+    ui.Enable(familyTable_.GetItemCount() > 0);
+}
+
+void CLotwardenDlg::OnNeighbourhoodChosen() {
+    // A label the user picked is taken as it reads, 0 included.
+    currentNeighbourhood_ = gamedata::TextToNumber(neighbourhoodChooser_.SelectedText());
+    CWaitCursor wait;
+    LoadNeighbourhood(currentNeighbourhood_);
+    if (familyTable_.GetItemCount() == 0) {
+        daysText_.clear();
+        UpdateData(false);
+    }
+}
+
+void CLotwardenDlg::ApplyDays() {
+    const int row = familyTable_.FirstSelectedItem();
+    if (row < 0 || daysText_.empty()) {
+        return;
+    }
+    const std::int32_t days = gamedata::TextToNumber(daysText_);
+    if (days < kFewestDays || days > kMostDays) {
+        ShowMessage("Please enter an integer value between 1 and 255.", "Bad Input",
+                    MB_OK | MB_ICONINFORMATION);
+        return;
+    }
+    const std::string path = gamedata::HouseFile(gamedata::HousesFolder(currentNeighbourhood_),
+                                                 familyTable_.GetItemText(row, kLotColumn));
+    if (gamedata::WriteDays(path, days) == gamedata::WriteResult::NotFound) {
+        ReportFileNotFound(path);
+        return;
+    }
+    // Shows what the house files hold now; the selection stays.
+    LoadDays(currentNeighbourhood_);
+}
