@@ -38,9 +38,7 @@ const RegistryCase kRegistryCases[] = {
      std::nullopt, 3},
     {"KeyMissing", [](test_support::GameKey& key) { key.RemoveKey(); }, std::nullopt, 0},
     {"LongerThan1024Bytes",
-     [](test_support::GameKey& key) {
-         key.SetText("SIMS_DATA", "C:\\" + std::string(1100, 'a'));
-     },
+     [](test_support::GameKey& key) { key.SetText("SIMS_DATA", "C:\\" + std::string(1100, 'a')); },
      std::nullopt, 0},
 };
 
@@ -73,7 +71,7 @@ TEST_P(ReReleaseDataFolderTest, ReadableValueWinsElseTheSaveFolderIfItIsOne) {
     registry.setUp(key_);
     saveFolder.setUp(saves_);
 
-    const std::string expected = registry.readable ? *registry.readable
+    const std::string expected = registry.readable     ? *registry.readable
                                  : saveFolder.isFolder ? saves_.DataFolderText()
                                                        : std::string();
     EXPECT_EQ(ReadDataFolder(), expected);

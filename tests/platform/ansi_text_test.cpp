@@ -41,10 +41,9 @@ INSTANTIATE_TEST_SUITE_P(
         ConversionCase{"BestFitOnlyIn1252", L"C:\\users\\\u0100dam", 1252, std::nullopt},
         ConversionCase{"NotIn1252", L"C:\\users\\\u4e2d", 1252, std::nullopt},
         ConversionCase{"DoubleByteIn936", L"C:\\users\\\u4e2d", 936, "C:\\users\\\xd6\xd0"},
-        ConversionCase{"AnythingInUtf8", L"C:\\users\\\u4e2d", CP_UTF8,
-                       "C:\\users\\\xe4\xb8\xad"},
-        ConversionCase{"UnpairedSurrogateInUtf8", std::wstring(L"C:\\users\\") + L'\xd800',
-                       CP_UTF8, std::nullopt}),
+        ConversionCase{"AnythingInUtf8", L"C:\\users\\\u4e2d", CP_UTF8, "C:\\users\\\xe4\xb8\xad"},
+        ConversionCase{"UnpairedSurrogateInUtf8", std::wstring(L"C:\\users\\") + L'\xd800', CP_UTF8,
+                       std::nullopt}),
     [](const testing::TestParamInfo<ConversionCase>& info) { return info.param.name; });
 
 }  // namespace

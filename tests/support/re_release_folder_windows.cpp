@@ -17,7 +17,8 @@ using ShellText = UniqueHandle<PWSTR, &CoTaskMemFree>;
 // folder must not find the one made here. Created if the prefix lacks it.
 std::filesystem::path KnownSavedGamesFolder() {
     PWSTR path = nullptr;
-    const HRESULT result = SHGetKnownFolderPath(FOLDERID_SavedGames, KF_FLAG_CREATE, nullptr, &path);
+    const HRESULT result =
+        SHGetKnownFolderPath(FOLDERID_SavedGames, KF_FLAG_CREATE, nullptr, &path);
     const ShellText owned(path);
     if (FAILED(result) || path == nullptr) {
         throw std::runtime_error("no Saved Games folder");
