@@ -18,6 +18,11 @@ struct DirectoryEntry {
 bool ForEachDirectoryEntry(const std::string& pattern,
                            const std::function<void(const DirectoryEntry&)>& visit);
 
+// True when the path names an existing folder; false for a file or
+// nothing. Windows: GetFileAttributesA. Elsewhere: stat, backslashes taken
+// as separators.
+bool IsFolder(const std::string& path);
+
 // Lower case by the rules of the system's ANSI code page (ASCII elsewhere).
 std::string ToLowerAnsi(std::string text);
 

@@ -23,11 +23,6 @@ std::string PatternFolder(const std::string& pattern) {
     return ToPlatformPath(pattern.substr(0, separator));
 }
 
-bool IsDirectory(const std::string& path) {
-    struct stat status {};
-    return stat(path.c_str(), &status) == 0 && S_ISDIR(status.st_mode);
-}
-
 }  // namespace
 
 bool ForEachDirectoryEntry(const std::string& pattern,
@@ -40,10 +35,15 @@ bool ForEachDirectoryEntry(const std::string& pattern,
     while (const dirent* entry = readdir(directory.Get())) {
         DirectoryEntry found;
         found.name = entry->d_name;
-        found.isDirectory = IsDirectory(folder + "/" + found.name);
+        found.isDirectory = IsFolder(folder + "/" + found.name);
         visit(found);
     }
     return true;
+}
+
+bool IsFolder(const std::string& path) {
+    struct stat status {};
+    return stat(ToPlatformPath(path).c_str(), &status) == 0 && S_ISDIR(status.st_mode);
 }
 
 std::string ToLowerAnsi(std::string text) {

@@ -30,6 +30,11 @@ bool ForEachDirectoryEntry(const std::string& pattern,
     return true;
 }
 
+bool IsFolder(const std::string& path) {
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
 std::string ToLowerAnsi(std::string text) {
     if (!text.empty()) {
         CharLowerBuffA(text.data(), static_cast<DWORD>(text.size()));

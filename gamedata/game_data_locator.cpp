@@ -2,8 +2,10 @@
 
 #include <cstddef>
 
+#include "gamedata/directory_listing.h"
 #include "gamedata/game_registry.h"
 #include "gamedata/number_text.h"
+#include "gamedata/saved_games.h"
 
 namespace gamedata {
 namespace {
@@ -18,12 +20,24 @@ std::string TextUpToFirstZero(const std::string& bytes) {
     return bytes.substr(0, bytes.find('\0'));
 }
 
+// The 2025 re-release keeps its neighbourhoods here, laid out as before,
+// and there is no sign that it writes SIMS_DATA. Empty when this is not a
+// folder, so a player of neither game sees what the program always showed.
+std::string ReReleaseDataFolder() {
+    const std::optional<std::string> savedGames = SavedGamesFolder();
+    if (!savedGames) {
+        return std::string();
+    }
+    const std::string folder = *savedGames + "\\Electronic Arts\\The Sims 25";
+    return IsFolder(folder) ? folder : std::string();
+}
+
 }  // namespace
 
 std::string ReadDataFolder() {
     const std::optional<std::string> bytes = QueryGameValue("SIMS_DATA");
     if (!bytes || bytes->size() > kDataFolderCapacity) {
-        return std::string();
+        return ReReleaseDataFolder();
     }
     return TextUpToFirstZero(*bytes);
 }

@@ -7,8 +7,10 @@ namespace gamedata {
 
 // Both read the game's registry afresh on every call; nothing is cached.
 // A value's text ends at its first zero byte or with its last byte.
-// Empty text when the key or SIMS_DATA is missing, unreadable or longer
-// than 1024 bytes.
+// A SIMS_DATA that can be read is used as stored, even when its folder is
+// missing. Only when the key or SIMS_DATA is missing, unreadable or longer
+// than 1024 bytes: the re-release's "<Saved Games>\Electronic Arts\The
+// Sims 25" if that is a folder, else empty text.
 std::string ReadDataFolder();
 // The whole value, however long, converted by TextToNumber. 0 when the key
 // or the value is missing or unreadable.

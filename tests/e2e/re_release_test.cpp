@@ -1,0 +1,104 @@
+// The real program on a machine with the 2025 re-release: no game key, the
+// neighbourhoods in the user's Saved Games folder. The folder is made in
+// the prefix's real Saved Games folder and removed again.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "res/resource.h"
+#include "tests/e2e/program_window.h"
+#include "tests/support/game_key.h"
+#include "tests/support/list_view.h"
+#include "tests/support/re_release_folder.h"
+#include "tests/support/test_files.h"
+#include "tests/support/window_text.h"
+#include "tools/gamegen/gamegen.h"
+
+namespace {
+
+using Labels = std::vector<std::string>;
+
+struct ChooserSeen {
+    Labels entries;
+    std::string selection;
+    std::vector<test_support::ListRow> families;
+};
+
+class ReReleaseSavesTest : public testing::Test {
+protected:
+    void MakeReReleaseSaves() {
+        saves_.MakeFolder();
+        gamegen::WriteGameFolder(saves_.path(), {
+                                                    {"UserData", {{"Newbie", 1, 12}}},
+                                                    {"UserData3", {{"Goth", 5, 200}}},
+                                                });
+    }
+
+    // What the program's chooser and table show once its window is up; the
+    // program is closed again through its Exit button. A start that finds
+    // no neighbourhood file says so first, naming the file it looked for.
+    ChooserSeen StartProgramAndReadChooser(const std::string& missingFile = "") {
+        e2e::RunningProgram program(e2e::ExeBesideThisOne("Lotwarden.exe"));
+        if (!missingFile.empty()) {
+            HWND notFound = program.WaitForWindow("File Not Found", 20000);
+            if (notFound == nullptr) {
+                ADD_FAILURE() << "no File Not Found message";
+                return {};
+            }
+            EXPECT_EQ(test_support::ItemText(notFound, 0xFFFF),
+                      "The following file was not found:\n" + missingFile +
+                          "\n\nProcessing will be stopped.");
+            PostMessageA(notFound, WM_COMMAND, IDOK, 0);
+        }
+        HWND dialog = program.WaitForWindow("Lotwarden", 20000);
+        if (dialog == nullptr) {
+            ADD_FAILURE() << "the Lotwarden window did not appear";
+            return {};
+        }
+        HWND chooser = GetDlgItem(dialog, IDC_NEIGHBOURHOOD);
+        ChooserSeen seen{test_support::ComboEntries(chooser), test_support::ComboSelection(chooser),
+                         test_support::ListRows(GetDlgItem(dialog, IDC_FAMILY_TABLE))};
+        PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDC_EXIT, BN_CLICKED),
+                     reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDC_EXIT)));
+        DWORD exitCode = 0;
+        EXPECT_TRUE(program.WaitForExit(10000, &exitCode)) << "Exit did not end the program";
+        return seen;
+    }
+
+    test_support::GameKey key_;
+    test_support::ReReleaseFolder saves_;
+};
+
+TEST_F(ReReleaseSavesTest, WithoutTheGameKeyTheChooserListsTheSaveFolder) {
+    MakeReReleaseSaves();
+    const ChooserSeen seen = StartProgramAndReadChooser();
+    EXPECT_EQ(seen.entries, (Labels{"01", "03"}));
+    // No current neighbourhood in the registry: the first one.
+    EXPECT_EQ(seen.selection, "01");
+    EXPECT_EQ(seen.families, (std::vector<test_support::ListRow>{{"Newbie", "01", "12"}}));
+}
+
+TEST_F(ReReleaseSavesTest, TheGameKeyWinsOverTheSaveFolder) {
+    MakeReReleaseSaves();
+    test_support::TempFolder classic;
+    gamegen::WriteGameFolder(classic.path(), {
+                                                 {"UserData2", {{"Pleasant", 3, 40}}},
+                                                 {"UserData7", {{"Roomies", 2, 9}}},
+                                             });
+    key_.SetText("SIMS_DATA", classic.path().string());
+    key_.SetText("SIMS_CURRENT_NEIGHBORHOOD_NUM", "7");
+    const ChooserSeen seen = StartProgramAndReadChooser();
+    EXPECT_EQ(seen.entries, (Labels{"02", "07"}));
+    EXPECT_EQ(seen.selection, "07");
+    EXPECT_EQ(seen.families, (std::vector<test_support::ListRow>{{"Roomies", "02", "9"}}));
+}
+
+TEST_F(ReReleaseSavesTest, WithNeitherTheChooserIsEmptyAndTheMissingFileIsNamed) {
+    const ChooserSeen seen = StartProgramAndReadChooser("\\UserData\\neighborhood.iff");
+    EXPECT_EQ(seen.entries, Labels{});
+    EXPECT_EQ(seen.selection, "");
+    EXPECT_TRUE(seen.families.empty());
+}
+
+}  // namespace
