@@ -29,9 +29,11 @@ private:
     void FillNeighbourhoodChooser();
     void SelectCurrentNeighbourhood();
 
+    LRESULT OnSysCommand(WPARAM wParam, LPARAM lParam);
     LRESULT OnPaint(WPARAM wParam, LPARAM lParam);
     LRESULT OnQueryDragIcon(WPARAM wParam, LPARAM lParam);
     void OnExit();
+    void OnAbout();
     LRESULT OnKickIdle(WPARAM wParam, LPARAM lParam);
 
     std::int32_t currentNeighbourhood_ = 0;
