@@ -96,11 +96,18 @@ TEST(AboutBoxTest, LinksFitTheirTextShowTheirTargetsAndOpenThem) {
     CAboutDlg about;
     IdleScript script(
         {[&](HWND box) {
+             for (HWND child = GetWindow(box, GW_CHILD); child != nullptr;
+                  child = GetWindow(child, GW_HWNDNEXT)) {
+                 const LONG style = GetWindowLongA(child, GWL_STYLE);
+                 EXPECT_EQ((style & WS_TABSTOP) != 0, GetDlgCtrlID(child) == IDOK)
+                     << "OK is the only tab stop, not control " << GetDlgCtrlID(child);
+             }
              for (const AboutLink& expected : kAboutLinks) {
                  SCOPED_TRACE(expected.text);
                  HWND link = GetDlgItem(box, expected.id);
                  EXPECT_EQ(test_support::ItemText(box, expected.id), expected.text);
                  EXPECT_EQ(ToolTipText(link), expected.target);
+                 EXPECT_EQ(GetWindowLongA(link, GWL_STYLE) & SS_NOTIFY, 0);
                  const SIZE text = link_probe::TextExtent(link);
                  const SIZE client = link_probe::ClientSize(link);
                  EXPECT_EQ(client.cx, text.cx);

@@ -5,6 +5,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -147,6 +148,10 @@ struct ColourCase {
     COLORREF colour;
 };
 
+void PrintTo(const ColourCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
 class HyperLinkColourTest : public HyperLinkTest, public testing::WithParamInterface<ColourCase> {};
 
 TEST_P(HyperLinkColourTest, HoverWinsThenArmedThenVisited) {
@@ -195,6 +200,10 @@ struct ActionCase {
     bool focusFirst;
     std::size_t opens;
 };
+
+void PrintTo(const ActionCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 class HyperLinkActionTest : public HyperLinkTest, public testing::WithParamInterface<ActionCase> {};
 
@@ -302,6 +311,10 @@ struct OpenCase {
 const std::string kPage = "https://example.org/page";
 const std::string kLongTarget = "https://example.org/" + std::string(400, 'p');
 
+void PrintTo(const OpenCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
 class HyperLinkOpenTest : public HyperLinkTest, public testing::WithParamInterface<OpenCase> {};
 
 TEST_P(HyperLinkOpenTest, ShellThenRegisteredWebProgramAndAFailureIsReported) {
@@ -384,6 +397,10 @@ struct RegistryCase {
     std::optional<std::string> stored;  // none: no key
     bool read;
 };
+
+void PrintTo(const RegistryCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 class ReadRegistryDefaultTest : public testing::TestWithParam<RegistryCase> {};
 

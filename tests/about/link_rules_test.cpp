@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <optional>
+#include <ostream>
 #include <string>
 
 #include "about/link_opening.h"
@@ -27,6 +28,10 @@ struct CommandCase {
     std::optional<std::string> commandLine;
     LeadByteTest isLeadByte = &SingleByteCodePage;
 };
+
+void PrintTo(const CommandCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 class FallbackCommandLineTest : public testing::TestWithParam<CommandCase> {};
 
@@ -69,6 +74,10 @@ struct ErrorCase {
     int code;
     const char* text;
 };
+
+void PrintTo(const ErrorCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 class OpenErrorTextTest : public testing::TestWithParam<ErrorCase> {};
 
@@ -113,6 +122,10 @@ struct StyleCase {
     std::optional<LinkStyle> changed;
 };
 
+void PrintTo(const StyleCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
 class ChangedLinkStyleTest : public testing::TestWithParam<StyleCase> {};
 
 TEST_P(ChangedLinkStyleTest, RemovesThenAddsAndRefusesAFlagInBoth) {
@@ -141,6 +154,10 @@ struct FitCase {
     std::uint32_t windowStyle;
     Placement placement;
 };
+
+void PrintTo(const FitCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 class FitToTextTest : public testing::TestWithParam<FitCase> {};
 
