@@ -63,6 +63,23 @@ bool CWnd::SubclassDlgItem(int id, const CWnd& parent) {
     return SubclassWindow(GetDlgItem(parent.GetSafeHwnd(), id));
 }
 
+bool CWnd::CreateEx(DWORD exStyle, const char* className, DWORD style, HWND owner) {
+    if (hwnd_ != nullptr) {
+        return false;
+    }
+    HWND hwnd =
+        CreateWindowExA(exStyle, className, nullptr, style, CW_USEDEFAULT, CW_USEDEFAULT,
+                        CW_USEDEFAULT, CW_USEDEFAULT, owner, nullptr, ResourceModule(), nullptr);
+    if (hwnd == nullptr) {
+        return false;
+    }
+    if (!SubclassWindow(hwnd)) {
+        ::DestroyWindow(hwnd);
+        return false;
+    }
+    return true;
+}
+
 void CWnd::UnsubclassWindow() {
     if (hwnd_ != nullptr) {
         RemoveWindowSubclass(hwnd_, &CWnd::Bridge, kSubclassId);
@@ -142,7 +159,7 @@ bool CWnd::Dispatch(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)
     if (IsColourRequest(message)) {
         CWnd* child = FromHandle(reinterpret_cast<HWND>(lParam));
         if (child != nullptr && child != this &&
-            child->OnChildNotify(message, wParam, lParam, result)) {
+            child->TakeReflected(message, wParam, lParam, result)) {
             return true;
         }
     }
@@ -152,6 +169,19 @@ bool CWnd::Dispatch(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)
     }
     result = (this->*std::get<MessageHandler>(entry->handler))(wParam, lParam);
     return true;
+}
+
+bool CWnd::TakeReflected(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    const Dispatched outer = current_;
+    current_ = {message, wParam, lParam};
+    try {
+        const bool handled = OnChildNotify(message, wParam, lParam, result);
+        current_ = outer;
+        return handled;
+    } catch (...) {
+        current_ = outer;
+        throw;
+    }
 }
 
 LRESULT CALLBACK CWnd::Bridge(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,

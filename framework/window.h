@@ -23,6 +23,10 @@ public:
     bool SubclassWindow(HWND hwnd);
     bool SubclassDlgItem(int id, const CWnd& parent);
     void UnsubclassWindow();
+    // Creates a window of the class, at the system's default place and size,
+    // and takes it over at once, so that the object learns when the window
+    // goes, whoever destroys it (an owner destroys its popups with it).
+    bool CreateEx(DWORD exStyle, const char* className, DWORD style, HWND owner);
 
     // Called by a modal loop for every queued message aimed at this window or
     // one of its children, before the message is dispatched. True means the
@@ -61,6 +65,9 @@ private:
     static LRESULT CALLBACK Bridge(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
                                    UINT_PTR subclassId, DWORD_PTR object);
     bool Dispatch(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+    // Offers a message the parent received about this window to its own
+    // table, as the message being handled, so that Default() there processes it.
+    bool TakeReflected(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
 
     HWND hwnd_ = nullptr;
     Dispatched current_{};

@@ -1,5 +1,6 @@
 #include "ui/lotwarden_dlg.h"
 
+#include "about/about_dlg.h"
 #include "framework/command_ui.h"
 #include "framework/data_exchange.h"
 #include "framework/paint_dc.h"
@@ -11,9 +12,11 @@
 #include "res/resource.h"
 
 const MessageEntry CLotwardenDlg::messageEntries[] = {
+    on::Message(WM_SYSCOMMAND, &CLotwardenDlg::OnSysCommand),
     on::Message(WM_PAINT, &CLotwardenDlg::OnPaint),
     on::Message(WM_QUERYDRAGICON, &CLotwardenDlg::OnQueryDragIcon),
     on::Command(IDC_EXIT, BN_CLICKED, &CLotwardenDlg::OnExit),
+    on::Command(IDC_ABOUT, BN_CLICKED, &CLotwardenDlg::OnAbout),
     on::Message(WM_DESTROY, &CLotwardenDlg::OnDestroy),
     on::Command(IDC_DAYS, EN_CHANGE, &CLotwardenDlg::OnDaysChanged),
     on::Command(IDC_NEIGHBOURHOOD, CBN_SELCHANGE, &CLotwardenDlg::OnNeighbourhoodChosen),
@@ -93,6 +96,15 @@ void CLotwardenDlg::SelectCurrentNeighbourhood() {
     neighbourhoodChooser_.SelectString(gamedata::FormatNeighbourhoodLabel(currentNeighbourhood_));
 }
 
+LRESULT CLotwardenDlg::OnSysCommand(WPARAM wParam, LPARAM) {
+    // The low four bits of a system command are the system's own.
+    if ((wParam & 0xFFF0) != IDM_ABOUTBOX) {
+        return Default();
+    }
+    OnAbout();
+    return 0;
+}
+
 LRESULT CLotwardenDlg::OnPaint(WPARAM, LPARAM) {
     if (!IsIconic(GetSafeHwnd())) {
         return Default();
@@ -119,6 +131,12 @@ LRESULT CLotwardenDlg::OnDestroy(WPARAM, LPARAM) {
 void CLotwardenDlg::OnExit() {
     // The dialog manager turns the close request into Cancel.
     Post(WM_CLOSE);
+}
+
+void CLotwardenDlg::OnAbout() {
+    // A fresh box each time: the links start unvisited.
+    CAboutDlg about;
+    about.DoModal();
 }
 
 LRESULT CLotwardenDlg::OnKickIdle(WPARAM, LPARAM) {

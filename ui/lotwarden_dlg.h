@@ -37,6 +37,7 @@ private:
     void FillNeighbourhoodChooser();
     void SelectCurrentNeighbourhood();
 
+    LRESULT OnSysCommand(WPARAM wParam, LPARAM lParam);
     // The family table (family_table.cpp).
     void CreateColumns();
     void LoadNeighbourhood(std::int32_t neighbourhood);
@@ -58,6 +59,7 @@ private:
     LRESULT OnQueryDragIcon(WPARAM wParam, LPARAM lParam);
     LRESULT OnDestroy(WPARAM wParam, LPARAM lParam);
     void OnExit();
+    void OnAbout();
     LRESULT OnKickIdle(WPARAM wParam, LPARAM lParam);
 
     std::int32_t currentNeighbourhood_ = 0;
