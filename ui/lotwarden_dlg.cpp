@@ -14,6 +14,7 @@ const MessageEntry CLotwardenDlg::messageEntries[] = {
     on::Message(WM_PAINT, &CLotwardenDlg::OnPaint),
     on::Message(WM_QUERYDRAGICON, &CLotwardenDlg::OnQueryDragIcon),
     on::Command(IDC_EXIT, BN_CLICKED, &CLotwardenDlg::OnExit),
+    on::Command(IDC_HELP_BUTTON, BN_CLICKED, &CLotwardenDlg::ShowHelp),
     on::Message(WM_KICKIDLE, &CLotwardenDlg::OnKickIdle),
 };
 const MessageTable CLotwardenDlg::messageTable{&CDialog::messageTable, messageEntries};

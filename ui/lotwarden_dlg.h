@@ -32,6 +32,8 @@ private:
     LRESULT OnPaint(WPARAM wParam, LPARAM lParam);
     LRESULT OnQueryDragIcon(WPARAM wParam, LPARAM lParam);
     void OnExit();
+    // Help: the help file beside the program (help_command.cpp).
+    void ShowHelp();
     LRESULT OnKickIdle(WPARAM wParam, LPARAM lParam);
 
     std::int32_t currentNeighbourhood_ = 0;
