@@ -2,6 +2,7 @@
 #   make demo   build Lotwarden.exe and start it under Wine on a synthetic game folder
 #   make test   build everything and run every test: native, sanitizers, Wine
 #   make bench  the game-data benchmarks (native, optimised)
+#   make package  the zip a player downloads (build/windows/Lotwarden-<version>.zip)
 
 BUILD      := build
 CMAKE_GEN  := -G Ninja
@@ -13,7 +14,7 @@ build     = cmake --build $(BUILD)/$(1) -j $(JOBS)
 ctest     = ctest --test-dir $(BUILD)/$(1) --output-on-failure --no-tests=error
 
 .PHONY: all bootstrap native sanitize windows test test-native test-sanitize test-windows \
-        demo bench format clean
+        demo bench package format clean
 
 all: native windows
 
@@ -50,6 +51,9 @@ demo: windows native
 
 bench: native
 	$(BUILD)/native/bench/lotwarden-bench
+
+package: windows
+	cd $(BUILD)/windows && cpack
 
 format:
 	find app about bench common framework gamedata res tests tools ui \

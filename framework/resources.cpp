@@ -11,9 +11,19 @@ std::string LoadResourceString(UINT id) {
 }
 
 std::string ModulePath() {
-    char path[MAX_PATH];
-    const DWORD length = GetModuleFileNameA(nullptr, path, sizeof path);
-    return std::string(path, length < sizeof path ? length : 0);
+    // A program can run from a folder deeper than MAX_PATH. When the path does
+    // not fit, the system cuts it to the buffer and answers the buffer's full
+    // size, so the buffer grows until the answer is shorter; no path is longer
+    // than the system's limit of 32767 characters.
+    for (DWORD size = 1024; size <= 65536; size *= 2) {
+        std::string path(size, '\0');
+        const DWORD length = GetModuleFileNameA(nullptr, path.data(), size);
+        if (length < size) {
+            path.resize(length);
+            return path;
+        }
+    }
+    return {};
 }
 
 std::string ApplicationTitle() {

@@ -11,7 +11,8 @@ HINSTANCE ResourceModule();
 // The string resource id, or "" when there is none.
 std::string LoadResourceString(UINT id);
 
-// The executable's full path, and its file name without folder and extension
-// ("Lotwarden"), which titles the framework's own messages.
+// The executable's full path, however long ("" when the system cannot tell),
+// and its file name without folder and extension ("Lotwarden"), which titles
+// the framework's own messages.
 std::string ModulePath();
 std::string ApplicationTitle();

@@ -17,6 +17,7 @@ const MessageEntry CLotwardenDlg::messageEntries[] = {
     on::Message(WM_QUERYDRAGICON, &CLotwardenDlg::OnQueryDragIcon),
     on::Command(IDC_EXIT, BN_CLICKED, &CLotwardenDlg::OnExit),
     on::Command(IDC_ABOUT, BN_CLICKED, &CLotwardenDlg::OnAbout),
+    on::Command(IDC_HELP_BUTTON, BN_CLICKED, &CLotwardenDlg::ShowHelp),
     on::Message(WM_DESTROY, &CLotwardenDlg::OnDestroy),
     on::Command(IDC_DAYS, EN_CHANGE, &CLotwardenDlg::OnDaysChanged),
     on::Command(IDC_NEIGHBOURHOOD, CBN_SELCHANGE, &CLotwardenDlg::OnNeighbourhoodChosen),

@@ -60,6 +60,8 @@ private:
     LRESULT OnDestroy(WPARAM wParam, LPARAM lParam);
     void OnExit();
     void OnAbout();
+    // Help: the help file beside the program (help_command.cpp).
+    void ShowHelp();
     LRESULT OnKickIdle(WPARAM wParam, LPARAM lParam);
 
     std::int32_t currentNeighbourhood_ = 0;
