@@ -1,7 +1,8 @@
 # The two commands of the README, and what they stand on.
 #   make demo   build Lotwarden.exe and start it under Wine on a synthetic game folder
 #   make test   build everything and run every test: native, sanitizers, Wine
-#   make bench  the game-data benchmarks (native, optimised)
+#   make bench  the game-data benchmarks (native, optimised), then the
+#               start-up benchmark under Wine
 #   make package  the zip a player downloads (build/windows/Lotwarden-<version>.zip)
 
 BUILD      := build
@@ -49,8 +50,9 @@ test: test-native test-sanitize test-windows
 demo: windows native
 	scripts/demo
 
-bench: native
+bench: native windows
 	$(BUILD)/native/bench/lotwarden-bench
+	scripts/wine-session wine $(BUILD)/windows/lotwarden-wine-bench.exe
 
 package: windows
 	cd $(BUILD)/windows && cpack

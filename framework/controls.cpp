@@ -94,6 +94,20 @@ void CListCtrl::SetItemData(int row, LPARAM data) {
 }
 
 int CListCtrl::FirstSelectedItem() const {
+    // Searching for the selected row walks every row, and callers ask on
+    // every change notification: a load of n rows would cost n * n steps.
+    // The selected count and the focused row are at hand; only a selection
+    // of several rows, or one away from the focus, needs the search.
+    const LRESULT selected = Send(LVM_GETSELECTEDCOUNT);
+    if (selected == 0) {
+        return -1;
+    }
+    const auto focused =
+        static_cast<int>(Send(LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED));
+    if (selected == 1 && focused >= 0 &&
+        Send(LVM_GETITEMSTATE, static_cast<WPARAM>(focused), LVIS_SELECTED) != 0) {
+        return focused;
+    }
     return static_cast<int>(Send(LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
 }
 

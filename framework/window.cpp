@@ -1,8 +1,7 @@
 #include "framework/window.h"
 
-#include <commctrl.h>
-
 #include <exception>
+#include <unordered_map>
 #include <vector>
 
 #include "framework/message_box.h"
@@ -10,7 +9,44 @@
 
 namespace {
 
-constexpr UINT_PTR kSubclassId = 1;
+// What the bridge keeps of each window it has taken over: the object (none
+// once the object has let go while a procedure set after the bridge's still
+// chains to it), and the procedure the window had before, with the
+// character set it was set in. Kept here rather than in a window property:
+// under Wine every property read is a round trip to the wine server, and
+// the system's subclassing helpers read one several times per message,
+// which made every message to a taken-over window fifty times as dear as
+// to a plain one. The user-interface thread is the only one that touches
+// this.
+struct Attachment {
+    CWnd* object;
+    WNDPROC previous;
+    bool unicode;
+};
+
+std::unordered_map<HWND, Attachment>& Attachments() {
+    static std::unordered_map<HWND, Attachment> attachments;
+    return attachments;
+}
+
+LRESULT CallProcedure(const Attachment& attachment, HWND hwnd, UINT message, WPARAM wParam,
+                      LPARAM lParam) {
+    return attachment.unicode ? CallWindowProcW(attachment.previous, hwnd, message, wParam, lParam)
+                              : CallWindowProcA(attachment.previous, hwnd, message, wParam, lParam);
+}
+
+// The procedure is set and read in the window's own character set, as the
+// window's messages then reach the bridge in the form they were sent in.
+LONG_PTR ExchangeProcedure(HWND hwnd, bool unicode, WNDPROC procedure) {
+    const auto value = reinterpret_cast<LONG_PTR>(procedure);
+    return unicode ? SetWindowLongPtrW(hwnd, GWLP_WNDPROC, value)
+                   : SetWindowLongPtrA(hwnd, GWLP_WNDPROC, value);
+}
+
+WNDPROC CurrentProcedure(HWND hwnd, bool unicode) {
+    return reinterpret_cast<WNDPROC>(unicode ? GetWindowLongPtrW(hwnd, GWLP_WNDPROC)
+                                             : GetWindowLongPtrA(hwnd, GWLP_WNDPROC));
+}
 
 bool IsColourRequest(UINT message) {
     switch (message) {
@@ -34,11 +70,8 @@ CWnd::~CWnd() {
 }
 
 CWnd* CWnd::FromHandle(HWND hwnd) {
-    DWORD_PTR object = 0;
-    if (hwnd == nullptr || !GetWindowSubclass(hwnd, &CWnd::Bridge, kSubclassId, &object)) {
-        return nullptr;
-    }
-    return reinterpret_cast<CWnd*>(object);
+    const auto found = Attachments().find(hwnd);
+    return found == Attachments().end() ? nullptr : found->second.object;
 }
 
 bool CWnd::SubclassWindow(HWND hwnd) {
@@ -52,10 +85,21 @@ bool CWnd::SubclassWindow(HWND hwnd) {
         hwnd_ = nullptr;
         throw;
     }
-    if (!SetWindowSubclass(hwnd, &CWnd::Bridge, kSubclassId, reinterpret_cast<DWORD_PTR>(this))) {
+    // A window let go of while the bridge could not leave its chain still
+    // has the bridge in it; it only needs its object again.
+    const auto found = Attachments().find(hwnd);
+    if (found != Attachments().end()) {
+        found->second.object = this;
+        return true;
+    }
+    const bool unicode = IsWindowUnicode(hwnd) != FALSE;
+    const auto previous =
+        reinterpret_cast<WNDPROC>(ExchangeProcedure(hwnd, unicode, &CWnd::Bridge));
+    if (previous == nullptr) {
         hwnd_ = nullptr;
         return false;
     }
+    Attachments()[hwnd] = {this, previous, unicode};
     return true;
 }
 
@@ -81,10 +125,22 @@ bool CWnd::CreateEx(DWORD exStyle, const char* className, DWORD style, HWND owne
 }
 
 void CWnd::UnsubclassWindow() {
-    if (hwnd_ != nullptr) {
-        RemoveWindowSubclass(hwnd_, &CWnd::Bridge, kSubclassId);
-        hwnd_ = nullptr;
+    if (hwnd_ == nullptr) {
+        return;
     }
+    const auto found = Attachments().find(hwnd_);
+    if (found != Attachments().end()) {
+        // Only the procedure set last can be taken out of the chain; under
+        // one set later the bridge stays and passes every message on.
+        const Attachment& attachment = found->second;
+        if (CurrentProcedure(hwnd_, attachment.unicode) == &CWnd::Bridge) {
+            ExchangeProcedure(hwnd_, attachment.unicode, attachment.previous);
+            Attachments().erase(found);
+        } else {
+            found->second.object = nullptr;
+        }
+    }
+    hwnd_ = nullptr;
 }
 
 bool CWnd::PreTranslateMessage(MSG&) {
@@ -126,7 +182,7 @@ LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     if (Dispatch(message, wParam, lParam, result)) {
         return result;
     }
-    return DefSubclassProc(hwnd_, message, wParam, lParam);
+    return CallPrevious(message, wParam, lParam);
 }
 
 bool CWnd::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
@@ -139,7 +195,11 @@ bool CWnd::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& re
 }
 
 LRESULT CWnd::Default() {
-    return DefSubclassProc(hwnd_, current_.message, current_.wParam, current_.lParam);
+    return CallPrevious(current_.message, current_.wParam, current_.lParam);
+}
+
+LRESULT CWnd::CallPrevious(UINT message, WPARAM wParam, LPARAM lParam) const {
+    return CallProcedure(Attachments().at(hwnd_), hwnd_, message, wParam, lParam);
 }
 
 bool CWnd::Dispatch(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
@@ -184,13 +244,20 @@ bool CWnd::TakeReflected(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& re
     }
 }
 
-LRESULT CALLBACK CWnd::Bridge(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                              DWORD_PTR object) {
-    CWnd& window = *reinterpret_cast<CWnd*>(object);
+LRESULT CALLBACK CWnd::Bridge(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    // A copy: the object may let go of the window while handling this.
+    const Attachment attachment = Attachments().at(hwnd);
     if (message == WM_NCDESTROY) {
-        window.UnsubclassWindow();
-        return DefSubclassProc(hwnd, message, wParam, lParam);
+        if (attachment.object != nullptr) {
+            attachment.object->UnsubclassWindow();
+        }
+        Attachments().erase(hwnd);
+        return CallProcedure(attachment, hwnd, message, wParam, lParam);
     }
+    if (attachment.object == nullptr) {
+        return CallProcedure(attachment, hwnd, message, wParam, lParam);
+    }
+    CWnd& window = *attachment.object;
     const Dispatched outer = window.current_;
     window.current_ = {message, wParam, lParam};
     LRESULT result = 0;

@@ -62,12 +62,13 @@ private:
     };
 
     // The one way from the system's window procedures into the objects.
-    static LRESULT CALLBACK Bridge(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
-                                   UINT_PTR subclassId, DWORD_PTR object);
+    static LRESULT CALLBACK Bridge(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     bool Dispatch(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
     // Offers a message the parent received about this window to its own
     // table, as the message being handled, so that Default() there processes it.
     bool TakeReflected(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+    // The window procedure the window had before it was taken over.
+    LRESULT CallPrevious(UINT message, WPARAM wParam, LPARAM lParam) const;
 
     HWND hwnd_ = nullptr;
     Dispatched current_{};

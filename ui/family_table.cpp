@@ -1,7 +1,9 @@
 // The family table: its columns, and the three passes that fill it from the
 // neighbourhood file and the house files.
 #include <cstring>
+#include <optional>
 
+#include "framework/redraw_pause.h"
 #include "framework/wait_cursor.h"
 #include "gamedata/family_scanner.h"
 #include "gamedata/game_data_locator.h"
@@ -42,38 +44,48 @@ void CLotwardenDlg::LoadNeighbourhood(std::int32_t neighbourhood) {
 void CLotwardenDlg::LoadFamilies(std::int32_t neighbourhood) {
     const std::string path = gamedata::NeighbourhoodFile(neighbourhood);
     const auto families = gamedata::ScanFamilies(path);
-    // Emptied even when the file is missing: rows kept from the previous
-    // neighbourhood would name lots of this one, and an update would then
-    // write into the house file of another family.
-    familyTable_.DeleteAllItems();
+    {
+        const CRedrawPause pause(familyTable_);
+        // Emptied even when the file is missing: rows kept from the previous
+        // neighbourhood would name lots of this one, and an update would
+        // then write into the house file of another family.
+        familyTable_.DeleteAllItems();
+        if (families) {
+            for (const gamedata::FamilyRecord& family : *families) {
+                const int row = familyTable_.InsertItem(0, family.name);
+                familyTable_.SetItemText(row, kLotColumn, gamedata::FormatLotLabel(family.lot));
+            }
+        }
+    }
     if (!families) {
         ReportFileNotFound(path);
-        return;
-    }
-    for (const gamedata::FamilyRecord& family : *families) {
-        const int row = familyTable_.InsertItem(0, family.name);
-        familyTable_.SetItemText(row, kLotColumn, gamedata::FormatLotLabel(family.lot));
     }
 }
 
 void CLotwardenDlg::LoadDays(std::int32_t neighbourhood) {
     CWaitCursor wait;
     const std::string housesFolder = gamedata::HousesFolder(neighbourhood);
-    // The count is read afresh each time: a message box shown on the way
-    // lets other messages run.
-    for (int row = 0; row < familyTable_.GetItemCount(); ++row) {
-        const std::string path =
-            gamedata::HouseFile(housesFolder, familyTable_.GetItemText(row, kLotColumn));
-        const auto days = gamedata::ReadDays(path);
-        if (!days) {
-            ReportFileNotFound(path);
-            return;
+    std::optional<std::string> notFound;
+    {
+        const CRedrawPause pause(familyTable_);
+        for (int row = 0; row < familyTable_.GetItemCount() && !notFound; ++row) {
+            const std::string path =
+                gamedata::HouseFile(housesFolder, familyTable_.GetItemText(row, kLotColumn));
+            if (const auto days = gamedata::ReadDays(path)) {
+                familyTable_.SetItemText(row, kDaysColumn, gamedata::FormatDecimal(*days));
+            } else {
+                notFound = path;
+            }
         }
-        familyTable_.SetItemText(row, kDaysColumn, gamedata::FormatDecimal(*days));
+    }
+    // Once the table draws again, so that it shows behind the message.
+    if (notFound) {
+        ReportFileNotFound(*notFound);
     }
 }
 
 void CLotwardenDlg::SortByName() {
+    const CRedrawPause pause(familyTable_);
     FreeSortEntries();
     const auto count = static_cast<std::size_t>(familyTable_.GetItemCount());
     sortEntries_.resize(count);

@@ -7,19 +7,15 @@ namespace {
 
 struct WindowSearch {
     DWORD processId;
-    const char* caption;
-    HWND found;
+    std::vector<HWND> found;
 };
 
-BOOL CALLBACK MatchWindow(HWND window, LPARAM param) {
+BOOL CALLBACK CollectVisibleWindow(HWND window, LPARAM param) {
     auto* search = reinterpret_cast<WindowSearch*>(param);
     DWORD owner = 0;
     GetWindowThreadProcessId(window, &owner);
-    char text[256] = {};
-    GetWindowTextA(window, text, sizeof text);
-    if (owner == search->processId && std::string(text) == search->caption) {
-        search->found = window;
-        return FALSE;
+    if (owner == search->processId && IsWindowVisible(window)) {
+        search->found.push_back(window);
     }
     return TRUE;
 }
@@ -38,7 +34,7 @@ RunningProgram::RunningProgram(const std::string& exePath) {
 
 RunningProgram::~RunningProgram() {
     // A test that failed half-way must not leave the program running.
-    if (WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT) {
+    if (!HasEnded()) {
         TerminateProcess(process_.hProcess, 1);
         WaitForSingleObject(process_.hProcess, 5000);
     }
@@ -46,13 +42,21 @@ RunningProgram::~RunningProgram() {
     CloseHandle(process_.hProcess);
 }
 
+std::vector<HWND> RunningProgram::VisibleWindows() const {
+    WindowSearch search{process_.dwProcessId, {}};
+    EnumWindows(CollectVisibleWindow, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
 HWND RunningProgram::WaitForWindow(const char* caption, DWORD timeoutMs) const {
     DWORD start = GetTickCount();
     do {
-        WindowSearch search{process_.dwProcessId, caption, nullptr};
-        EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&search));
-        if (search.found && IsWindowVisible(search.found)) {
-            return search.found;
+        for (HWND window : VisibleWindows()) {
+            char text[256] = {};
+            GetWindowTextA(window, text, sizeof text);
+            if (std::string(text) == caption) {
+                return window;
+            }
         }
         Sleep(50);
     } while (GetTickCount() - start < timeoutMs);
@@ -65,6 +69,10 @@ bool RunningProgram::WaitForExit(DWORD timeoutMs, DWORD* exitCode) const {
     }
     GetExitCodeProcess(process_.hProcess, exitCode);
     return true;
+}
+
+bool RunningProgram::HasEnded() const {
+    return WaitForSingleObject(process_.hProcess, 0) != WAIT_TIMEOUT;
 }
 
 std::string ExeBesideThisOne(const char* fileName) {

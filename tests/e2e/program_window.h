@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 namespace e2e {
 
@@ -15,11 +16,14 @@ public:
     RunningProgram(const RunningProgram&) = delete;
     RunningProgram& operator=(const RunningProgram&) = delete;
 
+    // The process's visible top-level windows, in z-order.
+    std::vector<HWND> VisibleWindows() const;
     // The top-level window with this caption that belongs to the process,
     // or null when none appears in time.
     HWND WaitForWindow(const char* caption, DWORD timeoutMs) const;
     // True when the process ended within the time; its exit code then.
     bool WaitForExit(DWORD timeoutMs, DWORD* exitCode) const;
+    bool HasEnded() const;
 
 private:
     PROCESS_INFORMATION process_{};

@@ -6,13 +6,11 @@
 #include <string>
 #include <vector>
 
-#include "res/resource.h"
-#include "tests/e2e/program_window.h"
+#include "tests/e2e/lotwarden_session.h"
 #include "tests/support/game_key.h"
 #include "tests/support/list_view.h"
 #include "tests/support/re_release_folder.h"
 #include "tests/support/test_files.h"
-#include "tests/support/window_text.h"
 #include "tools/gamegen/gamegen.h"
 
 namespace {
@@ -20,6 +18,7 @@ namespace {
 using Labels = std::vector<std::string>;
 
 struct ChooserSeen {
+    std::vector<e2e::ShownMessage> messages;
     Labels entries;
     std::string selection;
     std::vector<test_support::ListRow> families;
@@ -35,34 +34,18 @@ protected:
                                                 });
     }
 
-    // What the program's chooser and table show once its window is up; the
-    // program is closed again through its Exit button. A start that finds
-    // no neighbourhood file says so first, naming the file it looked for.
-    ChooserSeen StartProgramAndReadChooser(const std::string& missingFile = "") {
-        e2e::RunningProgram program(e2e::ExeBesideThisOne("Lotwarden.exe"));
-        if (!missingFile.empty()) {
-            HWND notFound = program.WaitForWindow("File Not Found", 20000);
-            if (notFound == nullptr) {
-                ADD_FAILURE() << "no File Not Found message";
-                return {};
-            }
-            EXPECT_EQ(test_support::ItemText(notFound, 0xFFFF),
-                      "The following file was not found:\n" + missingFile +
-                          "\n\nProcessing will be stopped.");
-            PostMessageA(notFound, WM_COMMAND, IDOK, 0);
-        }
-        HWND dialog = program.WaitForWindow("Lotwarden", 20000);
-        if (dialog == nullptr) {
+    // What the program said while starting, and what its chooser and table
+    // show once its window is up; the program is closed again through its
+    // Exit button.
+    ChooserSeen StartProgramAndReadChooser() {
+        e2e::LotwardenSession program;
+        if (!program.Start()) {
             ADD_FAILURE() << "the Lotwarden window did not appear";
             return {};
         }
-        HWND chooser = GetDlgItem(dialog, IDC_NEIGHBOURHOOD);
-        ChooserSeen seen{test_support::ComboEntries(chooser), test_support::ComboSelection(chooser),
-                         test_support::ListRows(GetDlgItem(dialog, IDC_FAMILY_TABLE))};
-        PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDC_EXIT, BN_CLICKED),
-                     reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDC_EXIT)));
-        DWORD exitCode = 0;
-        EXPECT_TRUE(program.WaitForExit(10000, &exitCode)) << "Exit did not end the program";
+        ChooserSeen seen{program.TakeMessages(), program.ChooserEntries(),
+                         program.ChooserSelection(), program.Rows()};
+        EXPECT_TRUE(program.Exit()) << "Exit did not end the program cleanly";
         return seen;
     }
 
@@ -73,6 +56,7 @@ protected:
 TEST_F(ReReleaseSavesTest, WithoutTheGameKeyTheChooserListsTheSaveFolder) {
     MakeReReleaseSaves();
     const ChooserSeen seen = StartProgramAndReadChooser();
+    EXPECT_TRUE(seen.messages.empty());
     EXPECT_EQ(seen.entries, (Labels{"01", "03"}));
     // No current neighbourhood in the registry: the first one.
     EXPECT_EQ(seen.selection, "01");
@@ -95,7 +79,9 @@ TEST_F(ReReleaseSavesTest, TheGameKeyWinsOverTheSaveFolder) {
 }
 
 TEST_F(ReReleaseSavesTest, WithNeitherTheChooserIsEmptyAndTheMissingFileIsNamed) {
-    const ChooserSeen seen = StartProgramAndReadChooser("\\UserData\\neighborhood.iff");
+    const ChooserSeen seen = StartProgramAndReadChooser();
+    EXPECT_EQ(seen.messages,
+              std::vector<e2e::ShownMessage>{e2e::FileNotFound("\\UserData\\neighborhood.iff")});
     EXPECT_EQ(seen.entries, Labels{});
     EXPECT_EQ(seen.selection, "");
     EXPECT_TRUE(seen.families.empty());
