@@ -2,7 +2,7 @@
 #   make demo   build Lotwarden.exe and start it under Wine on a synthetic game folder
 #   make test   build everything and run every test: native, sanitizers, Wine
 #   make bench  the game-data benchmarks (native, optimised), then the
-#               start-up benchmark under Wine
+#               start-up benchmarks under Wine, warm and cold
 #   make package  the zip a player downloads (build/windows/Lotwarden-<version>.zip)
 
 BUILD      := build
@@ -53,6 +53,7 @@ demo: windows native
 bench: native windows
 	$(BUILD)/native/bench/lotwarden-bench
 	scripts/wine-session wine $(BUILD)/windows/lotwarden-wine-bench.exe
+	scripts/bench-cold-start
 
 package: windows
 	cd $(BUILD)/windows && cpack

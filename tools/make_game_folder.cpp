@@ -1,7 +1,10 @@
-// make-game-folder <dir>: writes a synthetic game data folder for the demo
-// and for trying the program by hand. Point SIMS_DATA at <dir>.
+// make-game-folder <dir> [families]: writes a synthetic game data folder for
+// the demo and for trying the program by hand, or one neighbourhood of that
+// many families for timing it at scale. Point SIMS_DATA at <dir>.
 #include <cstdio>
+#include <cstdlib>
 #include <exception>
+#include <string>
 
 #include "tools/gamegen/gamegen.h"
 
@@ -28,15 +31,26 @@ std::vector<gamegen::NeighbourhoodPlan> DemoNeighbourhoods() {
     };
 }
 
+// One neighbourhood of many families, for timing the program at scale.
+std::vector<gamegen::NeighbourhoodPlan> LargeNeighbourhood(int families) {
+    gamegen::NeighbourhoodPlan neighbourhood{"UserData", {}};
+    for (int lot = 1; lot <= families; ++lot) {
+        neighbourhood.families.push_back(
+            {"Family " + std::to_string(lot), lot, static_cast<std::int16_t>(lot % 255 + 1)});
+    }
+    return {neighbourhood};
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: make-game-folder <dir>\n");
+    if (argc != 2 && argc != 3) {
+        std::fprintf(stderr, "usage: make-game-folder <dir> [families]\n");
         return 2;
     }
     try {
-        gamegen::WriteGameFolder(argv[1], DemoNeighbourhoods());
+        gamegen::WriteGameFolder(
+            argv[1], argc == 3 ? LargeNeighbourhood(std::atoi(argv[2])) : DemoNeighbourhoods());
     } catch (const std::exception& error) {
         std::fprintf(stderr, "make-game-folder: %s\n", error.what());
         return 1;

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "res/resource.h"
+#include "tests/e2e/lotwarden_session.h"
 #include "tests/e2e/program_window.h"
 #include "tests/support/game_key.h"
 #include "tests/support/test_files.h"
@@ -13,18 +14,6 @@
 namespace {
 
 constexpr char kAboutCaption[] = "About this program...";
-
-// True once the window is gone, false when it is still there at the deadline.
-bool WaitUntilGone(HWND window, DWORD timeoutMs) {
-    const DWORD start = GetTickCount();
-    while (IsWindow(window)) {
-        if (GetTickCount() - start >= timeoutMs) {
-            return false;
-        }
-        Sleep(50);
-    }
-    return true;
-}
 
 TEST(LotwardenProgram, OpensTheAboutBoxFromTheButtonAndTheSystemMenuAndEscapeClosesIt) {
     test_support::TempFolder game;
@@ -59,7 +48,8 @@ TEST(LotwardenProgram, OpensTheAboutBoxFromTheButtonAndTheSystemMenuAndEscapeClo
 
         // Escape reaches the box through the control that has the focus.
         PostMessageA(GetDlgItem(about, IDOK), WM_KEYDOWN, VK_ESCAPE, 1);
-        ASSERT_TRUE(WaitUntilGone(about, 10000)) << "Escape did not close the About box";
+        ASSERT_TRUE(e2e::Eventually([&] { return !IsWindow(about); }, 10000))
+            << "Escape did not close the About box";
         EXPECT_TRUE(IsWindowEnabled(dialog));
     }
 

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "res/resource.h"
+#include "tests/e2e/lotwarden_session.h"
 #include "tests/e2e/program_window.h"
 #include "tests/support/game_key.h"
 #include "tests/support/test_files.h"
@@ -21,17 +22,6 @@ constexpr int kMessageTextId = 0xFFFF;
 void Press(HWND dialog, int id) {
     PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
                  reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
-}
-
-bool WaitUntilGone(HWND window, DWORD timeoutMs) {
-    const DWORD start = GetTickCount();
-    while (IsWindow(window)) {
-        if (GetTickCount() - start >= timeoutMs) {
-            return false;
-        }
-        Sleep(50);
-    }
-    return true;
 }
 
 // A game folder with one family, so that the program starts without a message.
@@ -82,7 +72,8 @@ TEST_F(LotwardenHelpTest, WithoutTheHelpFileTheMessageNamesWhereItWasExpected) {
     EXPECT_EQ(program.WaitForWindow(kHelpCaption, 0), nullptr);
 
     PostMessageA(message, WM_COMMAND, IDOK, 0);
-    ASSERT_TRUE(WaitUntilGone(message, 10000)) << "OK did not close the message";
+    ASSERT_TRUE(e2e::Eventually([&] { return !IsWindow(message); }, 10000))
+        << "OK did not close the message";
     Press(dialog, IDC_EXIT);
     DWORD exitCode = 1;
     ASSERT_TRUE(program.WaitForExit(10000, &exitCode)) << "Exit did not end the program";
