@@ -1,5 +1,7 @@
 #include "framework/dialog.h"
 
+#include <algorithm>
+
 #include "framework/app.h"
 #include "framework/data_exchange.h"
 #include "framework/resources.h"
@@ -137,7 +139,11 @@ INT_PTR CALLBACK CDialog::DialogProcedure(HWND hwnd, UINT message, WPARAM, LPARA
     }
     CDialog& dialog = *reinterpret_cast<CDialog*>(lParam);
     try {
-        return dialog.SubclassWindow(hwnd) && dialog.OnInitDialog() ? TRUE : FALSE;
+        if (!dialog.SubclassWindow(hwnd)) {
+            return FALSE;
+        }
+        dialog.CenterOverOwner();
+        return dialog.OnInitDialog() ? TRUE : FALSE;
     } catch (...) {
         // A half-initialised dialog must not be left for the user to work
         // with: its controls may not even be bound.
@@ -145,6 +151,26 @@ INT_PTR CALLBACK CDialog::DialogProcedure(HWND hwnd, UINT message, WPARAM, LPARA
         dialog.EndDialog(IDABORT);
         return FALSE;
     }
+}
+
+void CDialog::CenterOverOwner() {
+    // The templates leave the place to us; a dialog opens over the middle of
+    // the window it belongs to, or of the screen, where the user is looking.
+    RECT area{};
+    HWND owner = GetWindow(GetSafeHwnd(), GW_OWNER);
+    if (owner == nullptr || !IsWindowVisible(owner) || IsIconic(owner)) {
+        SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0);
+    } else {
+        GetWindowRect(owner, &area);
+    }
+    RECT window{};
+    GetWindowRect(GetSafeHwnd(), &window);
+    const int width = window.right - window.left;
+    const int height = window.bottom - window.top;
+    const int x = area.left + (area.right - area.left - width) / 2;
+    const int y = area.top + (area.bottom - area.top - height) / 2;
+    SetWindowPos(GetSafeHwnd(), nullptr, std::max(x, 0), std::max(y, 0), 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 HWND CDialog::ModalOwner() const {

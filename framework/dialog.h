@@ -55,6 +55,7 @@ private:
 
     static INT_PTR CALLBACK DialogProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     HWND ModalOwner() const;
+    void CenterOverOwner();
     void RunModalLoop();
     bool PreTranslateFromTarget(MSG& msg);
     void DestroyWithoutHandlers();

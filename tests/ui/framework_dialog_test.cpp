@@ -450,14 +450,23 @@ TEST_F(FrameworkDialogTest, HelpRequestReachesTheApplicationsHelpCommand) {
     EXPECT_EQ(app.helpCommands, 1);
 }
 
+POINT CentreOf(HWND window) {
+    RECT rect{};
+    GetWindowRect(window, &rect);
+    return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+}
+
 TEST_F(FrameworkDialogTest, DialogWithoutParentIsOwnedByTheMainWindowWhichWaitsForIt) {
     TestApp app;
     app.SetMainWindow(&dialog_);
     HWND mainWindow = nullptr;
     HWND owner = nullptr;
     bool ownerEnabledDuring = true;
+    POINT mainCentre{};
+    POINT nestedCentre{};
     Run({[&](HWND main) {
              mainWindow = main;
+             mainCentre = CentreOf(main);
              TestDialog nested;
              EXPECT_EQ(nested.DoModal(), IDCANCEL);
              EXPECT_TRUE(IsWindowEnabled(main));
@@ -466,10 +475,19 @@ TEST_F(FrameworkDialogTest, DialogWithoutParentIsOwnedByTheMainWindowWhichWaitsF
          [&](HWND nested) {
              owner = GetWindow(nested, GW_OWNER);
              ownerEnabledDuring = IsWindowEnabled(owner) != FALSE;
+             nestedCentre = CentreOf(nested);
              Cancel(nested);
          }});
     EXPECT_EQ(owner, mainWindow);
     EXPECT_FALSE(ownerEnabledDuring);
+    // Each opens where the user looks: over the screen's middle, and over
+    // the window it belongs to.
+    RECT workArea{};
+    SystemParametersInfoA(SPI_GETWORKAREA, 0, &workArea, 0);
+    EXPECT_NEAR(mainCentre.x, (workArea.left + workArea.right) / 2, 1);
+    EXPECT_NEAR(mainCentre.y, (workArea.top + workArea.bottom) / 2, 1);
+    EXPECT_NEAR(nestedCentre.x, mainCentre.x, 1);
+    EXPECT_NEAR(nestedCentre.y, mainCentre.y, 1);
 }
 
 TEST(WaitCursorTest, NestsAndThenRestoresTheCursorFromBefore) {
