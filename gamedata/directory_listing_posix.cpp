@@ -30,8 +30,7 @@ bool IsDirectory(const std::string& path) {
 
 }  // namespace
 
-bool ForEachDirectoryEntry(const std::string& pattern,
-                           const std::function<void(const DirectoryEntry&)>& visit) {
+bool ForEachDirectoryEntry(const std::string& pattern, const EntryVisitor& visit) {
     const std::string folder = PatternFolder(pattern);
     const DirectoryHandle directory(opendir(folder.c_str()));
     if (!directory) {
