@@ -24,9 +24,13 @@ public:
     }
 
     // A 16-bit little-endian length, then that many bytes (fewer at the end).
+    // The two bytes are taken in separate statements: the order in which
+    // the operands of one expression run is the compiler's choice, and the
+    // corpus must mean the same to clang and gcc.
     std::string TakeSized() {
-        const std::size_t length = TakeByte() | static_cast<std::size_t>(TakeByte()) << 8;
-        return Take(length);
+        const std::size_t low = TakeByte();
+        const std::size_t high = TakeByte();
+        return Take(low | high << 8);
     }
 
     // The bytes up to the separator, which is consumed and not returned.
