@@ -4,10 +4,16 @@
 #   make bench  the game-data benchmarks (native, optimised), then the
 #               start-up benchmarks under Wine, warm and cold
 #   make package  the zip a player downloads (build/windows/Lotwarden-<version>.zip)
+#   make fuzz   the libFuzzer targets, FUZZ_SECONDS each (clang; FUZZ_MERGE=1
+#               merges inputs with new coverage into fuzz/corpus)
 
 BUILD      := build
 CMAKE_GEN  := -G Ninja
 JOBS       ?= $(shell nproc)
+FUZZ_SECONDS ?= 120
+FUZZ_MERGE   ?= 0
+FUZZ_CMAKE   := -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLOTWARDEN_FUZZ=ON \
+                -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++
 
 # Configured once; later builds re-run CMake by themselves when a list changes.
 configure = test -f $(BUILD)/$(1)/CMakeCache.txt || cmake -S . -B $(BUILD)/$(1) $(CMAKE_GEN) $(2) >/dev/null
@@ -15,7 +21,7 @@ build     = cmake --build $(BUILD)/$(1) -j $(JOBS)
 ctest     = ctest --test-dir $(BUILD)/$(1) --output-on-failure --no-tests=error
 
 .PHONY: all bootstrap native sanitize windows test test-native test-sanitize test-windows \
-        demo bench package format clean
+        demo bench package fuzz format clean
 
 all: native windows
 
@@ -58,8 +64,16 @@ bench: native windows
 package: windows
 	cd $(BUILD)/windows && cpack
 
+# Its own tree, built with clang; only the fuzz programs are built in it.
+# The committed corpora are replayed first, then each target is fuzzed.
+fuzz: bootstrap
+	$(call configure,fuzz,$(FUZZ_CMAKE))
+	cmake --build $(BUILD)/fuzz -j $(JOBS) --target fuzzers
+	$(call ctest,fuzz) -L fuzz
+	FUZZ_MERGE=$(FUZZ_MERGE) scripts/fuzz-campaign $(BUILD)/fuzz $(FUZZ_SECONDS)
+
 format:
-	find app about bench common framework gamedata res tests tools ui \
+	find app about bench common framework fuzz gamedata res tests tools ui \
 	    \( -name '*.cpp' -o -name '*.h' \) -print0 2>/dev/null | xargs -0 clang-format -i
 
 clean:

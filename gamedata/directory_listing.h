@@ -10,13 +10,18 @@ struct DirectoryEntry {
     bool isDirectory = false;
 };
 
+using EntryVisitor = std::function<void(const DirectoryEntry&)>;
+
 // Seam to the platform's directory search. Calls visit for every entry the
 // search pattern (a Windows pattern such as "C:\Games\Sims\*.*") yields,
 // "." and ".." included, in enumeration order. False when the search
 // cannot start. Windows: FindFirstFileA / FindNextFileA. Elsewhere: the
 // pattern's folder, with backslashes taken as separators, via POSIX opendir.
-bool ForEachDirectoryEntry(const std::string& pattern,
-                           const std::function<void(const DirectoryEntry&)>& visit);
+bool ForEachDirectoryEntry(const std::string& pattern, const EntryVisitor& visit);
+
+// The shape of ForEachDirectoryEntry, for callers that let a test or a fuzz
+// target hand in entries no real folder would hold.
+using DirectorySearch = std::function<bool(const std::string& pattern, const EntryVisitor& visit)>;
 
 // True when the path names an existing folder; false for a file or
 // nothing. Windows: GetFileAttributesA. Elsewhere: stat, backslashes taken

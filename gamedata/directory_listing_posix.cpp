@@ -25,8 +25,7 @@ std::string PatternFolder(const std::string& pattern) {
 
 }  // namespace
 
-bool ForEachDirectoryEntry(const std::string& pattern,
-                           const std::function<void(const DirectoryEntry&)>& visit) {
+bool ForEachDirectoryEntry(const std::string& pattern, const EntryVisitor& visit) {
     const std::string folder = PatternFolder(pattern);
     const DirectoryHandle directory(opendir(folder.c_str()));
     if (!directory) {

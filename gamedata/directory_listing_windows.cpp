@@ -14,8 +14,7 @@ using FindHandle = UniqueHandle<HANDLE, &FindClose, &NoFindHandle>;
 
 }  // namespace
 
-bool ForEachDirectoryEntry(const std::string& pattern,
-                           const std::function<void(const DirectoryEntry&)>& visit) {
+bool ForEachDirectoryEntry(const std::string& pattern, const EntryVisitor& visit) {
     WIN32_FIND_DATAA data{};
     const FindHandle search(FindFirstFileA(pattern.c_str(), &data));
     if (!search) {

@@ -20,8 +20,13 @@ bool Contains(const std::string& text, const char* part) {
 }  // namespace
 
 std::vector<std::string> ListNeighbourhoods(const std::string& dataFolder) {
+    return ListNeighbourhoods(dataFolder, &ForEachDirectoryEntry);
+}
+
+std::vector<std::string> ListNeighbourhoods(const std::string& dataFolder,
+                                            const DirectorySearch& search) {
     std::vector<std::string> labels;
-    ForEachDirectoryEntry(dataFolder + "\\*.*", [&labels](const DirectoryEntry& entry) {
+    search(dataFolder + "\\*.*", [&labels](const DirectoryEntry& entry) {
         if (!entry.isDirectory || entry.name == "." || entry.name == "..") {
             return;
         }
