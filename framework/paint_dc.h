@@ -17,17 +17,3 @@ private:
     PAINTSTRUCT paint_{};
     HDC dc_;
 };
-
-// Puts a device context back as it was when this was made, whatever was
-// selected into it or set on it meanwhile.
-class CSavedDC {
-public:
-    explicit CSavedDC(HDC dc) : dc_(dc), state_(SaveDC(dc)) {}
-    ~CSavedDC() { RestoreDC(dc_, state_); }
-    CSavedDC(const CSavedDC&) = delete;
-    CSavedDC& operator=(const CSavedDC&) = delete;
-
-private:
-    HDC dc_;
-    int state_;
-};

@@ -1,6 +1,6 @@
 #include "ui/family_list_ctrl.h"
 
-#include "framework/paint_dc.h"
+#include "framework/window_dc.h"
 
 FamilyColumnWidths SplitColumnWidths(int width) {
     const int unit = width / 6;

@@ -5,6 +5,7 @@
 #include <commctrl.h>
 
 #include "framework/handles.h"
+#include "framework/window_dc.h"
 #include "tests/ui/main_dialog_fixture.h"
 #include "ui/family_list_ctrl.h"
 
@@ -117,22 +118,20 @@ TEST_F(FamilyTableTest, MissingNeighbourhoodFileEmptiesTheTableAtStartAndOnASwit
 int NoticePixels(HWND table) {
     RECT client{};
     GetClientRect(table, &client);
-    HDC screen = GetDC(table);
-    HDC dc = CreateCompatibleDC(screen);
-    const GdiHandle<HBITMAP> bitmap(CreateCompatibleBitmap(screen, client.right, client.bottom));
-    ReleaseDC(table, screen);
-    const HGDIOBJ before = SelectObject(dc, bitmap.Get());
-    SendMessageA(table, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
+    const CWindowDC screen(table);
+    const UniqueHandle<HDC, &DeleteDC> dc(CreateCompatibleDC(screen.Get()));
+    const GdiHandle<HBITMAP> bitmap(
+        CreateCompatibleBitmap(screen.Get(), client.right, client.bottom));
+    const CSelectedObject selected(dc.Get(), bitmap.Get());
+    SendMessageA(table, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc.Get()), 0);
     RECT header{};
     GetWindowRect(reinterpret_cast<HWND>(SendMessageA(table, LVM_GETHEADER, 0, 0)), &header);
     int pixels = 0;
     for (int y = header.bottom - header.top; y < client.bottom; ++y) {
         for (int x = 0; x < client.right; ++x) {
-            pixels += GetPixel(dc, x, y) == GetSysColor(COLOR_WINDOWTEXT) ? 1 : 0;
+            pixels += GetPixel(dc.Get(), x, y) == GetSysColor(COLOR_WINDOWTEXT) ? 1 : 0;
         }
     }
-    SelectObject(dc, before);
-    DeleteDC(dc);
     return pixels;
 }
 

@@ -25,10 +25,6 @@ struct HostileValues {
     Shown (*arrange)(test_support::GameKey& key, const std::string& folder);
 };
 
-std::string NotFound(const std::string& path) {
-    return "The following file was not found:\n" + path + "\n\nProcessing will be stopped.";
-}
-
 const Shown kFirstNeighbourhood{{}, "01", {{"Newbie", "01", "12"}}};
 const Shown kThirdNeighbourhood{{}, "03", {{"Goth", "05", "200"}}};
 
@@ -43,14 +39,14 @@ Shown DataFolderOf1023Bytes(test_support::GameKey& key, const std::string&) {
     const std::string folder = "C:\\" + std::string(1019, 'a');
     key.SetText("SIMS_DATA", folder);
     key.SetText("SIMS_CURRENT_NEIGHBORHOOD_NUM", "3");
-    return {{NotFound(folder + "\\UserData3\\neighborhood.iff")}, "", {}};
+    return {{NotFoundText(folder + "\\UserData3\\neighborhood.iff")}, "", {}};
 }
 
 // Exactly fills the buffer and has no zero: still read whole.
 Shown DataFolderOf1024BytesWithoutZero(test_support::GameKey& key, const std::string&) {
     const std::string folder = "C:\\" + std::string(1021, 'b');
     key.SetBytes("SIMS_DATA", folder);
-    return {{NotFound(folder + "\\UserData\\neighborhood.iff")}, "", {}};
+    return {{NotFoundText(folder + "\\UserData\\neighborhood.iff")}, "", {}};
 }
 
 // Too long for the buffer: unreadable, so no data folder at all; the
@@ -58,13 +54,13 @@ Shown DataFolderOf1024BytesWithoutZero(test_support::GameKey& key, const std::st
 Shown ValuesOf4096Bytes(test_support::GameKey& key, const std::string&) {
     key.SetText("SIMS_DATA", "C:\\" + std::string(4092, 'c'));
     key.SetText("SIMS_CURRENT_NEIGHBORHOOD_NUM", std::string(4094, ' ') + "3");
-    return {{NotFound("\\UserData3\\neighborhood.iff")}, "", {}};
+    return {{NotFoundText("\\UserData3\\neighborhood.iff")}, "", {}};
 }
 
 Shown EmptyValues(test_support::GameKey& key, const std::string&) {
     key.SetText("SIMS_DATA", "");
     key.SetText("SIMS_CURRENT_NEIGHBORHOOD_NUM", "");
-    return {{NotFound("\\UserData\\neighborhood.iff")}, "", {}};
+    return {{NotFoundText("\\UserData\\neighborhood.iff")}, "", {}};
 }
 
 // The raw bytes 03 00 00 00 begin with no digit: number 0, so the first.

@@ -17,6 +17,10 @@
 #include "tools/gamegen/gamegen.h"
 #include "ui/lotwarden_dlg.h"
 
+inline std::string NotFoundText(const std::string& path) {
+    return "The following file was not found:\n" + path + "\n\nProcessing will be stopped.";
+}
+
 // The real main dialog on a generated game folder that the game's registry
 // values point at, driven the way a user drives it.
 class MainDialogTest : public testing::Test {
@@ -77,10 +81,6 @@ protected:
                      reinterpret_cast<LPARAM>(chooser));
     }
     static void Close(HWND dialog) { PostMessageA(dialog, WM_CLOSE, 0, 0); }
-
-    std::string NotFoundText(const std::string& path) const {
-        return "The following file was not found:\n" + path + "\n\nProcessing will be stopped.";
-    }
 
     test_support::TempFolder folder_;
     test_support::GameKey gameKey_;
