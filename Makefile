@@ -7,20 +7,22 @@
 #   make fuzz   the libFuzzer targets, FUZZ_SECONDS each (clang; FUZZ_MERGE=1
 #               merges inputs with new coverage into fuzz/corpus)
 
-BUILD      := build
-CMAKE_GEN  := -G Ninja
-JOBS       ?= $(shell nproc)
-FUZZ_SECONDS ?= 120
-FUZZ_MERGE   ?= 0
-FUZZ_CMAKE   := -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLOTWARDEN_FUZZ=ON \
-                -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++
+BUILD         := build
+CMAKE_GEN     := -G Ninja
+JOBS          ?= $(shell nproc)
+FUZZ_SECONDS  ?= 120
+FUZZ_MERGE    ?= 0
+NATIVE_CMAKE  := -DCMAKE_BUILD_TYPE=RelWithDebInfo
+WINDOWS_CMAKE := -DCMAKE_BUILD_TYPE=MinSizeRel -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake
+FUZZ_CMAKE    := -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLOTWARDEN_FUZZ=ON \
+                 -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++
 
 # Configured once; later builds re-run CMake by themselves when a list changes.
 configure = test -f $(BUILD)/$(1)/CMakeCache.txt || cmake -S . -B $(BUILD)/$(1) $(CMAKE_GEN) $(2) >/dev/null
-build     = cmake --build $(BUILD)/$(1) -j $(JOBS)
+build     = cmake --build $(BUILD)/$(1) -j $(JOBS) $(if $(2),--target $(2))
 ctest     = ctest --test-dir $(BUILD)/$(1) --output-on-failure --no-tests=error
 
-.PHONY: all bootstrap native sanitize windows test test-native test-sanitize test-windows \
+.PHONY: all bootstrap native sanitize windows test test-native test-sanitize test-threads test-windows \
         demo bench package fuzz format clean
 
 all: native windows
@@ -29,7 +31,7 @@ bootstrap:
 	@scripts/bootstrap
 
 native: bootstrap
-	$(call configure,native,-DCMAKE_BUILD_TYPE=RelWithDebInfo)
+	$(call configure,native,$(NATIVE_CMAKE))
 	$(call build,native)
 
 sanitize: bootstrap
@@ -37,7 +39,7 @@ sanitize: bootstrap
 	$(call build,sanitize)
 
 windows: bootstrap
-	$(call configure,windows,-DCMAKE_BUILD_TYPE=MinSizeRel -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake)
+	$(call configure,windows,$(WINDOWS_CMAKE))
 	$(call build,windows)
 
 test-native: native
@@ -46,14 +48,27 @@ test-native: native
 test-sanitize: sanitize
 	$(call ctest,sanitize) -j $(JOBS)
 
+# ThreadSanitizer over the one class that reads on threads of its own; its
+# tree builds nothing else.
+test-threads: bootstrap
+	$(call configure,threads,-DCMAKE_BUILD_TYPE=Debug -DLOTWARDEN_SANITIZE_THREADS=ON)
+	$(call build,threads,days_read_ahead_tests)
+	$(call ctest,threads) -L threads
+
 # One Wine session (display, prefix, wineserver) for the whole run. The
 # label keeps the count honest: no Wine test found is a failure.
 test-windows: windows
 	scripts/wine-session $(call ctest,windows) -L wine
 
-test: test-native test-sanitize test-windows
+test: test-native test-sanitize test-threads test-windows
 
-demo: windows native
+# Only what the demo runs: the program, its help file and the game-folder
+# generator, not the tests, so a player's first command is quick.
+demo: bootstrap
+	$(call configure,windows,$(WINDOWS_CMAKE))
+	$(call build,windows,Lotwarden lotwarden_help)
+	$(call configure,native,$(NATIVE_CMAKE))
+	$(call build,native,make-game-folder)
 	scripts/demo
 
 bench: native windows

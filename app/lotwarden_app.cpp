@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include "framework/dialog.h"
+#include "ui/help_command.h"
 #include "ui/lotwarden_dlg.h"
 
 const MessageEntry CLotwardenApp::messageEntries[] = {
@@ -28,4 +29,11 @@ bool CLotwardenApp::InitInstance() {
     }
     // The dialog has closed: failing the initialisation ends the program.
     return false;
+}
+
+void CLotwardenApp::OnHelp() {
+    // F1 in any of the program's dialogs. The program has no WinHelp file,
+    // and today's Windows no WinHelp viewer, so F1 opens the help the Help
+    // button opens; a failure is told over the dialog the user pressed F1 in.
+    ShowProgramHelp(GetActiveWindow());
 }

@@ -9,4 +9,7 @@ protected:
     const MessageTable& GetMessageTable() const override;
     static const MessageEntry messageEntries[];
     static const MessageTable messageTable;
+
+private:
+    void OnHelp();
 };

@@ -8,7 +8,6 @@
 #include "framework/dialog.h"
 #include "framework/message_box.h"
 #include "framework/resources.h"
-#include "framework/window.h"
 
 namespace {
 
@@ -45,12 +44,4 @@ void CWinApp::RunMainDialog(CDialog& dialog) {
     if (result == -1 || result == IDABORT) {
         exitCode_ = EXIT_FAILURE;
     }
-}
-
-void CWinApp::OnHelp() {
-    std::string helpFile = ModulePath();
-    helpFile = helpFile.substr(0, helpFile.find_last_of('.')) + ".hlp";
-    HWND owner = mainWindow_ != nullptr ? mainWindow_->GetSafeHwnd() : nullptr;
-    const DWORD context = mainWindow_ != nullptr ? mainWindow_->HelpContext() : 0;
-    WinHelpA(owner, helpFile.c_str(), HELP_CONTEXT, context);
 }

@@ -33,10 +33,6 @@ protected:
     // dialog that never appeared is reported, so that no start fails silently.
     void RunMainDialog(CDialog& dialog);
 
-    // The framework's Help command: context help for the main window, in the
-    // help file named after the executable.
-    void OnHelp();
-
 private:
     CWnd* mainWindow_ = nullptr;
     int exitCode_ = 0;

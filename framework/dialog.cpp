@@ -8,9 +8,6 @@
 
 namespace {
 
-// Context help ids of dialogs are their template id above this base.
-constexpr DWORD kDialogHelpBase = 0x20000;
-
 // Commands from 0xF000 on are system commands, never the application's.
 constexpr UINT kFirstSystemCommand = 0xF000;
 
@@ -103,10 +100,6 @@ bool CDialog::OnCmdMsg(UINT id, UINT code) {
 
 bool CDialog::PreTranslateMessage(MSG& msg) {
     return IsDialogMessageA(GetSafeHwnd(), &msg) != FALSE;
-}
-
-DWORD CDialog::HelpContext() const {
-    return kDialogHelpBase + templateId_;
 }
 
 bool CDialog::OnInitDialog() {

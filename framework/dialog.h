@@ -36,7 +36,6 @@ public:
     bool OnCmdMsg(UINT id, UINT code) override;
     // Keyboard navigation, Enter and Escape, as the dialog manager does them.
     bool PreTranslateMessage(MSG& msg) override;
-    DWORD HelpContext() const override;
 
 protected:
     // Runs the first push (binding the controls); true lets the dialog manager

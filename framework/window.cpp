@@ -147,10 +147,6 @@ bool CWnd::PreTranslateMessage(MSG&) {
     return false;
 }
 
-DWORD CWnd::HelpContext() const {
-    return 0;
-}
-
 void CWnd::PreSubclassWindow() {}
 
 LRESULT CWnd::Send(UINT message, WPARAM wParam, LPARAM lParam) const {

@@ -33,9 +33,6 @@ public:
     // message has been dealt with and goes no further.
     virtual bool PreTranslateMessage(MSG& msg);
 
-    // The help context of the window's context help.
-    virtual DWORD HelpContext() const;
-
     LRESULT Send(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const;
     void Post(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const;
     std::string Text() const;

@@ -51,16 +51,28 @@ std::int32_t ReadCurrentNeighbourhood() {
 }
 
 std::string NeighbourhoodFolder(std::int32_t neighbourhood) {
-    const std::string suffix = neighbourhood == 1 ? std::string() : FormatDecimal(neighbourhood);
-    return ReadDataFolder() + "\\UserData" + suffix;
+    return NeighbourhoodFolder(ReadDataFolder(), neighbourhood);
 }
 
 std::string NeighbourhoodFile(std::int32_t neighbourhood) {
-    return NeighbourhoodFolder(neighbourhood) + "\\neighborhood.iff";
+    return NeighbourhoodFile(ReadDataFolder(), neighbourhood);
 }
 
 std::string HousesFolder(std::int32_t neighbourhood) {
-    return NeighbourhoodFolder(neighbourhood) + "\\Houses";
+    return HousesFolder(ReadDataFolder(), neighbourhood);
+}
+
+std::string NeighbourhoodFolder(const std::string& dataFolder, std::int32_t neighbourhood) {
+    const std::string suffix = neighbourhood == 1 ? std::string() : FormatDecimal(neighbourhood);
+    return dataFolder + "\\UserData" + suffix;
+}
+
+std::string NeighbourhoodFile(const std::string& dataFolder, std::int32_t neighbourhood) {
+    return NeighbourhoodFolder(dataFolder, neighbourhood) + "\\neighborhood.iff";
+}
+
+std::string HousesFolder(const std::string& dataFolder, std::int32_t neighbourhood) {
+    return NeighbourhoodFolder(dataFolder, neighbourhood) + "\\Houses";
 }
 
 std::string HouseFile(const std::string& housesFolder, const std::string& lotLabel) {

@@ -21,6 +21,12 @@ std::int32_t ReadCurrentNeighbourhood();
 std::string NeighbourhoodFolder(std::int32_t neighbourhood);
 std::string NeighbourhoodFile(std::int32_t neighbourhood);
 std::string HousesFolder(std::int32_t neighbourhood);
+// The same paths inside a data folder read once by the caller, so that
+// everything built from one load names the same folder, even when the
+// registry names another one meanwhile.
+std::string NeighbourhoodFolder(const std::string& dataFolder, std::int32_t neighbourhood);
+std::string NeighbourhoodFile(const std::string& dataFolder, std::int32_t neighbourhood);
+std::string HousesFolder(const std::string& dataFolder, std::int32_t neighbourhood);
 std::string HouseFile(const std::string& housesFolder, const std::string& lotLabel);
 
 }  // namespace gamedata

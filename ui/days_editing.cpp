@@ -21,10 +21,18 @@ void CLotwardenDlg::OnDaysChanged() {
 
 LRESULT CLotwardenDlg::OnFamilyChanged(NMHDR&) {
     // Every change the table reports refills the box, whatever changed.
+    if (familyChangesHeld_) {
+        familyChangedWhileHeld_ = true;
+    } else {
+        FillDaysBoxFromSelection();
+    }
+    return 0;
+}
+
+void CLotwardenDlg::FillDaysBoxFromSelection() {
     const int row = familyTable_.FirstSelectedItem();
     daysText_ = row >= 0 ? familyTable_.GetItemText(row, kDaysColumn) : "";
     UpdateData(false);
-    return 0;
 }
 
 void CLotwardenDlg::OnUpdateUpdateDays(CCmdUI& ui) {
@@ -59,12 +67,16 @@ void CLotwardenDlg::ApplyDays() {
                     MB_OK | MB_ICONINFORMATION);
         return;
     }
-    const std::string path = gamedata::HouseFile(gamedata::HousesFolder(currentNeighbourhood_),
-                                                 familyTable_.GetItemText(row, kLotColumn));
+    const std::string path =
+        gamedata::HouseFile(housesFolder_, familyTable_.GetItemText(row, kLotColumn));
     if (gamedata::WriteDays(path, days) == gamedata::WriteResult::NotFound) {
         ReportFileNotFound(path);
         return;
     }
+    // The row shows what was written even when the days pass stops at an
+    // earlier row's missing house file: the old value under a "File Not
+    // Found" message would tell the player the write had failed.
+    familyTable_.SetItemText(row, kDaysColumn, gamedata::FormatDecimal(days));
     // Shows what the house files hold now; the selection stays.
-    LoadDays(currentNeighbourhood_);
+    LoadDays();
 }

@@ -2,6 +2,7 @@
 // neighbourhood file and the house files.
 #include <cstring>
 #include <optional>
+#include <utility>
 
 #include "framework/redraw_pause.h"
 #include "framework/wait_cursor.h"
@@ -20,6 +21,18 @@ int CALLBACK CompareNames(LPARAM first, LPARAM second, LPARAM) {
                        reinterpret_cast<const SortEntry*>(second)->name.c_str());
 }
 
+// Raises a flag for as long as it lives.
+class RaisedFlag {
+public:
+    explicit RaisedFlag(bool& flag) : flag_(flag) { flag_ = true; }
+    ~RaisedFlag() { flag_ = false; }
+    RaisedFlag(const RaisedFlag&) = delete;
+    RaisedFlag& operator=(const RaisedFlag&) = delete;
+
+private:
+    bool& flag_;
+};
+
 }  // namespace
 
 void CLotwardenDlg::CreateColumns() {
@@ -36,13 +49,15 @@ void CLotwardenDlg::CreateColumns() {
 }
 
 void CLotwardenDlg::LoadNeighbourhood(std::int32_t neighbourhood) {
-    LoadFamilies(neighbourhood);
-    LoadDays(neighbourhood);
+    // The registry is read once per load, so both files come from one folder.
+    const std::string dataFolder = gamedata::ReadDataFolder();
+    housesFolder_ = gamedata::HousesFolder(dataFolder, neighbourhood);
+    LoadFamilies(gamedata::NeighbourhoodFile(dataFolder, neighbourhood));
+    LoadDays();
     SortByName();
 }
 
-void CLotwardenDlg::LoadFamilies(std::int32_t neighbourhood) {
-    const std::string path = gamedata::NeighbourhoodFile(neighbourhood);
+void CLotwardenDlg::LoadFamilies(const std::string& path) {
     const auto families = gamedata::ScanFamilies(path);
     {
         const CRedrawPause pause(familyTable_);
@@ -62,16 +77,51 @@ void CLotwardenDlg::LoadFamilies(std::int32_t neighbourhood) {
     }
 }
 
-void CLotwardenDlg::LoadDays(std::int32_t neighbourhood) {
+void CLotwardenDlg::ReadStartingHousesAhead() {
+    // The same files, in the same order, as the start-up load's days pass
+    // will ask for, unless the game's values change in between: the pass
+    // reads whatever it then finds different itself.
+    const std::int32_t neighbourhood = StartingNeighbourhood();
+    const std::string dataFolder = gamedata::ReadDataFolder();
+    const auto families =
+        gamedata::ScanFamilies(gamedata::NeighbourhoodFile(dataFolder, neighbourhood));
+    if (!families) {
+        return;
+    }
+    const std::string housesFolder = gamedata::HousesFolder(dataFolder, neighbourhood);
+    std::vector<std::string> houseFiles;
+    // The families pass puts each family at the top of the table.
+    for (auto family = families->rbegin(); family != families->rend(); ++family) {
+        houseFiles.push_back(
+            gamedata::HouseFile(housesFolder, gamedata::FormatLotLabel(family->lot)));
+    }
+    startingHousesRead_ = std::make_unique<gamedata::DaysReadAhead>(houseFiles);
+}
+
+std::vector<std::string> CLotwardenDlg::RowHouseFiles() {
+    std::vector<std::string> houseFiles;
+    for (int row = 0; row < familyTable_.GetItemCount(); ++row) {
+        houseFiles.push_back(
+            gamedata::HouseFile(housesFolder_, familyTable_.GetItemText(row, kLotColumn)));
+    }
+    return houseFiles;
+}
+
+void CLotwardenDlg::LoadDays() {
     CWaitCursor wait;
-    const std::string housesFolder = gamedata::HousesFolder(neighbourhood);
+    std::unique_ptr<gamedata::DaysReadAhead> reads = std::move(startingHousesRead_);
+    if (!reads) {
+        reads = std::make_unique<gamedata::DaysReadAhead>(RowHouseFiles());
+    }
     std::optional<std::string> notFound;
     {
         const CRedrawPause pause(familyTable_);
+        // Each row's file is still taken from its Lot # text as the pass
+        // gets to it; what was read ahead only saves the wait.
         for (int row = 0; row < familyTable_.GetItemCount() && !notFound; ++row) {
             const std::string path =
-                gamedata::HouseFile(housesFolder, familyTable_.GetItemText(row, kLotColumn));
-            if (const auto days = gamedata::ReadDays(path)) {
+                gamedata::HouseFile(housesFolder_, familyTable_.GetItemText(row, kLotColumn));
+            if (const auto days = reads->DaysIn(path)) {
                 familyTable_.SetItemText(row, kDaysColumn, gamedata::FormatDecimal(*days));
             } else {
                 notFound = path;
@@ -85,16 +135,26 @@ void CLotwardenDlg::LoadDays(std::int32_t neighbourhood) {
 }
 
 void CLotwardenDlg::SortByName() {
-    const CRedrawPause pause(familyTable_);
-    FreeSortEntries();
-    const auto count = static_cast<std::size_t>(familyTable_.GetItemCount());
-    sortEntries_.resize(count);
-    for (std::size_t row = 0; row < count; ++row) {
-        sortEntries_[row].name = familyTable_.GetItemText(static_cast<int>(row), kNameColumn);
-        familyTable_.SetItemData(static_cast<int>(row),
-                                 reinterpret_cast<LPARAM>(&sortEntries_[row]));
+    {
+        const CRedrawPause pause(familyTable_);
+        // Attaching an entry reports a change of its row, and each report
+        // refills the days box with a whole data exchange: a thousand times
+        // over on a large neighbourhood. They are noted here and handled
+        // once below, which leaves the days box as they would have.
+        const RaisedFlag held(familyChangesHeld_);
+        FreeSortEntries();
+        const auto count = static_cast<std::size_t>(familyTable_.GetItemCount());
+        sortEntries_.resize(count);
+        for (std::size_t row = 0; row < count; ++row) {
+            sortEntries_[row].name = familyTable_.GetItemText(static_cast<int>(row), kNameColumn);
+            familyTable_.SetItemData(static_cast<int>(row),
+                                     reinterpret_cast<LPARAM>(&sortEntries_[row]));
+        }
+        familyTable_.SortItems(&CompareNames, 0);
     }
-    familyTable_.SortItems(&CompareNames, 0);
+    if (std::exchange(familyChangedWhileHeld_, false)) {
+        FillDaysBoxFromSelection();
+    }
 }
 
 void CLotwardenDlg::FreeSortEntries() {

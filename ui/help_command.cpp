@@ -38,6 +38,10 @@ HWND OpenHelpFile(HWND owner, const std::string& helpFile, HtmlHelpViewer& viewe
     return nullptr;
 }
 
+void ShowProgramHelp(HWND owner) {
+    OpenHelpFile(owner, HelpFileBeside(ModulePath()), ProgramHtmlHelpViewer());
+}
+
 void CLotwardenDlg::ShowHelp() {
-    OpenHelpFile(GetSafeHwnd(), HelpFileBeside(ModulePath()), ProgramHtmlHelpViewer());
+    ShowProgramHelp(GetSafeHwnd());
 }

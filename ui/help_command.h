@@ -15,3 +15,8 @@ std::string HelpFileBeside(const std::string& programPath);
 // there) or cannot be opened, tells the user, in a message owned by owner,
 // which path was tried, and answers null.
 HWND OpenHelpFile(HWND owner, const std::string& helpFile, HtmlHelpViewer& viewer);
+
+// The program's help: the help file beside the running program, in the
+// viewer the program keeps for the whole run; a failure is told in a
+// message owned by owner.
+void ShowProgramHelp(HWND owner);

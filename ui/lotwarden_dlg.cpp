@@ -36,7 +36,9 @@ const MessageTable& CLotwardenDlg::GetMessageTable() const {
 CLotwardenDlg::CLotwardenDlg()
     : CDialog(IDD_LOTWARDEN),
       icon_(static_cast<HICON>(LoadImageA(ResourceModule(), MAKEINTRESOURCEA(IDR_MAINFRAME),
-                                          IMAGE_ICON, 16, 16, LR_DEFAULTCOLOR))) {}
+                                          IMAGE_ICON, 16, 16, LR_DEFAULTCOLOR))) {
+    ReadStartingHousesAhead();
+}
 
 CLotwardenDlg::~CLotwardenDlg() = default;
 
@@ -87,11 +89,13 @@ void CLotwardenDlg::FillNeighbourhoodChooser() {
     }
 }
 
+std::int32_t CLotwardenDlg::StartingNeighbourhood() {
+    const std::int32_t current = gamedata::ReadCurrentNeighbourhood();
+    return current <= 0 ? 1 : current;
+}
+
 void CLotwardenDlg::SelectCurrentNeighbourhood() {
-    currentNeighbourhood_ = gamedata::ReadCurrentNeighbourhood();
-    if (currentNeighbourhood_ <= 0) {
-        currentNeighbourhood_ = 1;
-    }
+    currentNeighbourhood_ = StartingNeighbourhood();
     // The chooser was just emptied, so a label that is not there leaves it
     // without a selection.
     neighbourhoodChooser_.SelectString(gamedata::FormatNeighbourhoodLabel(currentNeighbourhood_));

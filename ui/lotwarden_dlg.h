@@ -3,12 +3,14 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "framework/controls.h"
 #include "framework/dialog.h"
 #include "framework/handles.h"
+#include "gamedata/days_read_ahead.h"
 #include "ui/family_list_ctrl.h"
 
 // One row's sort record: the list view sorts by item data, and each row's
@@ -36,13 +38,16 @@ private:
     void InstallAboutMenuItem();
     void FillNeighbourhoodChooser();
     void SelectCurrentNeighbourhood();
+    static std::int32_t StartingNeighbourhood();
 
     LRESULT OnSysCommand(WPARAM wParam, LPARAM lParam);
     // The family table (family_table.cpp).
     void CreateColumns();
     void LoadNeighbourhood(std::int32_t neighbourhood);
-    void LoadFamilies(std::int32_t neighbourhood);
-    void LoadDays(std::int32_t neighbourhood);
+    void LoadFamilies(const std::string& neighbourhoodFile);
+    void ReadStartingHousesAhead();
+    void LoadDays();
+    std::vector<std::string> RowHouseFiles();
     void SortByName();
     void FreeSortEntries();
     void ReportFileNotFound(const std::string& path) const;
@@ -50,6 +55,7 @@ private:
     // Days editing (days_editing.cpp).
     void OnDaysChanged();
     LRESULT OnFamilyChanged(NMHDR& header);
+    void FillDaysBoxFromSelection();
     void OnUpdateUpdateDays(CCmdUI& ui);
     void OnUpdateDaysBox(CCmdUI& ui);
     void OnNeighbourhoodChosen();
@@ -65,6 +71,16 @@ private:
     LRESULT OnKickIdle(WPARAM wParam, LPARAM lParam);
 
     std::int32_t currentNeighbourhood_ = 0;
+    // The Houses folder the rows were loaded from: the days pass and Update
+    // Days stay in it until the next load, wherever the registry points by
+    // then, so that a row never names another family's house file.
+    std::string housesFolder_;
+    // The house files of the start-up load, read while the window is made;
+    // the first days pass takes it.
+    std::unique_ptr<gamedata::DaysReadAhead> startingHousesRead_;
+    // While set, the table's change reports are only noted (SortByName).
+    bool familyChangesHeld_ = false;
+    bool familyChangedWhileHeld_ = false;
     // Owned here, pointed at by the rows; replaced by every sort.
     std::vector<SortEntry> sortEntries_;
     CEdit daysBox_;

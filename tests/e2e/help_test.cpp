@@ -1,5 +1,6 @@
-// Help in the real program: the help file beside it opens in the help
-// viewer; without it, the message names where the file was expected.
+// Help in the real program, asked for with the Help button or with F1 in
+// either dialog: the help file beside it opens in the help viewer; without
+// it, the message names where the file was expected.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -16,6 +17,7 @@ namespace {
 
 constexpr char kHelpCaption[] = "Lotwarden Help";
 constexpr char kMessageCaption[] = "Error Opening Help File";
+constexpr char kAboutCaption[] = "About this program...";
 // The control that shows a message box's text.
 constexpr int kMessageTextId = 0xFFFF;
 
@@ -24,8 +26,46 @@ void Press(HWND dialog, int id) {
                  reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
 }
 
+// A key press as the keyboard makes it, into the window in front; the
+// system turns F1 into a help request only for such input, while the
+// program's own loop takes it from the queue.
+void PressF1(HWND window) {
+    SetForegroundWindow(window);
+    INPUT keys[2] = {};
+    keys[0].type = INPUT_KEYBOARD;
+    keys[0].ki.wVk = VK_F1;
+    keys[1] = keys[0];
+    keys[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    SendInput(2, keys, sizeof(INPUT));
+}
+
+// One way to ask for help; answers the dialog it was asked in.
+struct HelpRequest {
+    const char* name;
+    HWND (*ask)(const e2e::RunningProgram& program, HWND mainDialog);
+};
+
+HWND HelpButton(const e2e::RunningProgram&, HWND mainDialog) {
+    Press(mainDialog, IDC_HELP_BUTTON);
+    return mainDialog;
+}
+
+HWND F1InTheMainDialog(const e2e::RunningProgram&, HWND mainDialog) {
+    PressF1(mainDialog);
+    return mainDialog;
+}
+
+HWND F1InTheAboutBox(const e2e::RunningProgram& program, HWND mainDialog) {
+    Press(mainDialog, IDC_ABOUT);
+    HWND about = program.WaitForWindow(kAboutCaption, 20000);
+    if (about != nullptr) {
+        PressF1(about);
+    }
+    return about;
+}
+
 // A game folder with one family, so that the program starts without a message.
-class LotwardenHelpTest : public testing::Test {
+class LotwardenHelpTest : public testing::TestWithParam<HelpRequest> {
 protected:
     void SetUp() override {
         gamegen::WriteGameFolder(game_.path(), {{"UserData", {{"Newbie", 1, 12}}}});
@@ -33,29 +73,41 @@ protected:
         key_.SetText("SIMS_CURRENT_NEIGHBORHOOD_NUM", "1");
     }
 
+    // Closes the About box if help was asked there, then exits; true when
+    // the program ended cleanly.
+    static bool CloseAndExit(const e2e::RunningProgram& program, HWND mainDialog, HWND asked) {
+        if (asked != mainDialog) {
+            Press(asked, IDCANCEL);
+            if (!e2e::Eventually([&] { return !IsWindow(asked); }, 10000)) {
+                return false;
+            }
+        }
+        Press(mainDialog, IDC_EXIT);
+        DWORD exitCode = 1;
+        return program.WaitForExit(10000, &exitCode) && exitCode == 0;
+    }
+
     test_support::TempFolder game_;
     test_support::GameKey key_;
 };
 
-TEST_F(LotwardenHelpTest, OpensTheHelpFileBesideTheProgramAndTheProgramStillEndsCleanly) {
+TEST_P(LotwardenHelpTest, OpensTheHelpFileBesideTheProgramAndTheProgramStillEndsCleanly) {
     e2e::RunningProgram program(e2e::ExeBesideThisOne("Lotwarden.exe"));
     HWND dialog = program.WaitForWindow("Lotwarden", 20000);
     ASSERT_NE(dialog, nullptr) << "the Lotwarden window did not appear";
 
-    Press(dialog, IDC_HELP_BUTTON);
+    HWND asked = GetParam().ask(program, dialog);
+    ASSERT_NE(asked, nullptr);
     HWND help = program.WaitForWindow(kHelpCaption, 20000);
     ASSERT_NE(help, nullptr) << "no help window";
     EXPECT_EQ(program.WaitForWindow(kMessageCaption, 0), nullptr);
 
     // Exit with the help window still open.
-    Press(dialog, IDC_EXIT);
-    DWORD exitCode = 1;
-    ASSERT_TRUE(program.WaitForExit(10000, &exitCode)) << "Exit did not end the program";
-    EXPECT_EQ(exitCode, 0u);
+    EXPECT_TRUE(CloseAndExit(program, dialog, asked));
     EXPECT_FALSE(IsWindow(help));
 }
 
-TEST_F(LotwardenHelpTest, WithoutTheHelpFileTheMessageNamesWhereItWasExpected) {
+TEST_P(LotwardenHelpTest, WithoutTheHelpFileTheMessageNamesWhereItWasExpected) {
     test_support::TempFolder folder;
     const std::string exe = folder.File("Lotwarden.exe");
     ASSERT_TRUE(CopyFileA(e2e::ExeBesideThisOne("Lotwarden.exe").c_str(), exe.c_str(), TRUE));
@@ -63,10 +115,11 @@ TEST_F(LotwardenHelpTest, WithoutTheHelpFileTheMessageNamesWhereItWasExpected) {
     HWND dialog = program.WaitForWindow("Lotwarden", 20000);
     ASSERT_NE(dialog, nullptr) << "the Lotwarden window did not appear";
 
-    Press(dialog, IDC_HELP_BUTTON);
+    HWND asked = GetParam().ask(program, dialog);
+    ASSERT_NE(asked, nullptr);
     HWND message = program.WaitForWindow(kMessageCaption, 20000);
     ASSERT_NE(message, nullptr) << "no message";
-    EXPECT_EQ(GetWindow(message, GW_OWNER), dialog);
+    EXPECT_EQ(GetWindow(message, GW_OWNER), asked);
     const std::string text = test_support::ItemText(message, kMessageTextId);
     EXPECT_EQ(text.substr(text.rfind('\n') + 1), folder.File("Lotwarden.chm")) << text;
     EXPECT_EQ(program.WaitForWindow(kHelpCaption, 0), nullptr);
@@ -74,10 +127,15 @@ TEST_F(LotwardenHelpTest, WithoutTheHelpFileTheMessageNamesWhereItWasExpected) {
     PostMessageA(message, WM_COMMAND, IDOK, 0);
     ASSERT_TRUE(e2e::Eventually([&] { return !IsWindow(message); }, 10000))
         << "OK did not close the message";
-    Press(dialog, IDC_EXIT);
-    DWORD exitCode = 1;
-    ASSERT_TRUE(program.WaitForExit(10000, &exitCode)) << "Exit did not end the program";
-    EXPECT_EQ(exitCode, 0u);
+    EXPECT_TRUE(CloseAndExit(program, dialog, asked));
 }
+
+INSTANTIATE_TEST_SUITE_P(Ways, LotwardenHelpTest,
+                         testing::Values(HelpRequest{"HelpButton", &HelpButton},
+                                         HelpRequest{"F1InTheMainDialog", &F1InTheMainDialog},
+                                         HelpRequest{"F1InTheAboutBox", &F1InTheAboutBox}),
+                         [](const testing::TestParamInfo<HelpRequest>& info) {
+                             return info.param.name;
+                         });
 
 }  // namespace

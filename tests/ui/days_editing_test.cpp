@@ -1,5 +1,6 @@
 // Days editing in the real main dialog: the days box following the
 // selection, the enable rules, and Update Days writing the house file.
+#include <functional>
 #include <optional>
 
 #include "tests/support/write_protection.h"
@@ -20,24 +21,31 @@ protected:
                 1);
     }
 
-    // Selects Goth (lot 3), types text and, once the idle pass has enabled
-    // Update Days, presses it.
-    void TypeAndUpdate(const std::string& text) {
+    // Selects the family, types text and, once the idle pass has enabled
+    // Update Days, lets the game change under the loaded table, then presses it.
+    void TypeAndUpdate(
+        const std::string& text, const std::string& family = "Goth",
+        const std::function<void()>& changeTheGame = [] {}) {
         Run({[&](HWND dialog) {
-                 SelectListRow(Table(dialog), RowOf(dialog, "Goth"));
+                 SelectListRow(Table(dialog), RowOf(dialog, family));
                  Type(dialog, text);
              },
              [&](HWND dialog) {
                  ASSERT_TRUE(Enabled(dialog, IDC_UPDATE_DAYS)) << text;
+                 changeTheGame();
                  Click(dialog, IDC_UPDATE_DAYS);
-                 gothRowAfter_ = Rows(dialog)[static_cast<std::size_t>(RowOf(dialog, "Goth"))];
-                 gothSelectedAfter_ = SelectedListRow(Table(dialog)) == RowOf(dialog, "Goth");
+                 rowAfter_ = Rows(dialog)[static_cast<std::size_t>(RowOf(dialog, family))];
+                 selectedAfter_ = SelectedListRow(Table(dialog)) == RowOf(dialog, family);
                  Close(dialog);
              }});
     }
 
-    test_support::ListRow gothRowAfter_;
-    bool gothSelectedAfter_ = false;
+    static std::string DaysBytes(const std::string& house) {
+        return test_support::ReadBytes(house).value_or("").substr(208, 2);
+    }
+
+    test_support::ListRow rowAfter_;
+    bool selectedAfter_ = false;
 };
 
 struct TypedDays {
@@ -57,16 +65,16 @@ TEST_P(DaysInputTest, WritesOnlyTheTwoDaysBytesOrRefusesWithBadInput) {
     if (GetParam().written) {
         expected[208] = static_cast<char>(*GetParam().written & 0xFF);
         expected[209] = static_cast<char>(*GetParam().written >> 8);
-        EXPECT_EQ(gothRowAfter_,
+        EXPECT_EQ(rowAfter_,
                   (test_support::ListRow{"Goth", "03", std::to_string(*GetParam().written)}));
-        EXPECT_TRUE(gothSelectedAfter_) << "the updated row stays selected";
+        EXPECT_TRUE(selectedAfter_) << "the updated row stays selected";
         EXPECT_TRUE(messages_.shown.empty());
     } else {
         ASSERT_EQ(messages_.shown.size(), 1u);
         EXPECT_EQ(messages_.shown[0].text, "Please enter an integer value between 1 and 255.");
         EXPECT_EQ(messages_.shown[0].caption, "Bad Input");
         EXPECT_EQ(messages_.shown[0].flags, static_cast<UINT>(MB_OK | MB_ICONINFORMATION));
-        EXPECT_EQ(gothRowAfter_, (test_support::ListRow{"Goth", "03", "14"}));
+        EXPECT_EQ(rowAfter_, (test_support::ListRow{"Goth", "03", "14"}));
     }
     EXPECT_EQ(test_support::ReadBytes(house), expected) << "the whole file, byte for byte";
     EXPECT_EQ(test_support::ReadBytes(HouseFile("UserData", 12)), otherBefore);
@@ -94,21 +102,33 @@ TEST_F(DaysEditingTest, UnwritableOrMissingHouseFileIsReportedAndNothingIsWritte
     EXPECT_EQ(test_support::ReadBytes(house), before);
 
     // The table is loaded while the file is there; it goes before Update.
-    Run({[&](HWND dialog) {
-             SelectListRow(Table(dialog), RowOf(dialog, "Goth"));
-             Type(dialog, "9");
-         },
-         [&](HWND dialog) {
-             std::filesystem::remove(house);
-             Click(dialog, IDC_UPDATE_DAYS);
-             Close(dialog);
-         }});
+    TypeAndUpdate("9", "Goth", [&] { std::filesystem::remove(house); });
     EXPECT_FALSE(std::filesystem::exists(house)) << "a missing house file must not be created";
     ASSERT_EQ(messages_.shown.size(), 2u);
     for (const MessageBoxRequest& message : messages_.shown) {
         EXPECT_EQ(message.text, NotFoundText(house));
         EXPECT_EQ(message.caption, "File Not Found");
     }
+}
+
+TEST_F(DaysEditingTest, UpdateWritesIntoTheFolderTheRowsWereLoadedFromAfterTheGameMovedIt) {
+    test_support::TempFolder moved;
+    gamegen::WriteGameFolder(moved.path(), {{"UserData", {{"Xena", 3, 50}}}});
+    const std::string xena = moved.File("UserData\\Houses\\" + gamegen::HouseFileName(3));
+    TypeAndUpdate("77", "Goth", [&] { gameKey_.SetText("SIMS_DATA", moved.path().string()); });
+    EXPECT_EQ(DaysBytes(HouseFile("UserData", 3)), std::string("\x4D\x00", 2));
+    EXPECT_EQ(DaysBytes(xena), std::string("\x32\x00", 2)) << "another family's house";
+    EXPECT_EQ(rowAfter_, (test_support::ListRow{"Goth", "03", "77"}));
+    EXPECT_TRUE(messages_.shown.empty());
+}
+
+TEST_F(DaysEditingTest, UpdatedRowShowsTheValueWrittenWhenTheDaysPassStopsBeforeIt) {
+    const std::string goth = HouseFile("UserData", 3);
+    TypeAndUpdate("77", "Newbie", [&] { std::filesystem::remove(goth); });
+    EXPECT_EQ(DaysBytes(HouseFile("UserData", 12)), std::string("\x4D\x00", 2));
+    EXPECT_EQ(rowAfter_, (test_support::ListRow{"Newbie", "12", "77"}));
+    ASSERT_EQ(messages_.shown.size(), 1u);
+    EXPECT_EQ(messages_.shown[0].text, NotFoundText(goth)) << "the pass still stops at Goth";
 }
 
 TEST_F(DaysEditingTest, UpdateDaysIsEnabledOnlyForATypedValueOfASelectedFamily) {
