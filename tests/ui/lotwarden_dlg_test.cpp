@@ -4,6 +4,8 @@
 #include <vector>
 
 #include "framework/handles.h"
+#include "framework/window.h"
+#include "framework/window_dc.h"
 #include "res/resource.h"
 #include "tests/support/game_key.h"
 #include "tests/support/test_files.h"
@@ -126,6 +128,66 @@ TEST_F(LotwardenDlgTest, BigAndSmallIconAreTheSameSixteenPixelIcon) {
         EXPECT_EQ(bitmap.bmHeight, 16);
         PostMessageA(dialog, WM_CLOSE, 0, 0);
     }});
+}
+
+// The texts of the main dialog's and the About box's text controls, in the
+// order of their templates.
+const std::vector<std::vector<std::string>> kDialogTexts = {
+    {"Change &Days Value To:", "&Update Days", "&Help...", "&About...", "E&xit",
+     "Current &Neighborhood:"},
+    {"OK", "Version 2.1", "General Information", "E-Mail the Author:", "author@example.com",
+     "Visit the Website:", "Fernhollow",
+     "Lotwarden is not made or endorsed by Maxis.\nBack up your neighbourhoods before you edit "
+     "them."},
+};
+
+// The texts of the dialog's static texts, buttons and links, each expected
+// to show whole in the font it is drawn with: on one line within the
+// control's client width or, in a static with room for more lines, wrapped
+// at that width within its client height.
+std::vector<std::string> CheckedTexts(HWND dialog) {
+    std::vector<std::string> texts;
+    for (HWND control = GetWindow(dialog, GW_CHILD); control != nullptr;
+         control = GetWindow(control, GW_HWNDNEXT)) {
+        const bool isStatic = test_support::ClassNameOf(control) == "Static";
+        if (isStatic ? (GetWindowLongA(control, GWL_STYLE) & SS_TYPEMASK) > SS_RIGHT
+                     : test_support::ClassNameOf(control) != "Button") {
+            continue;
+        }
+        const std::string text = WindowText(control);
+        texts.push_back(text);
+        RECT client{};
+        GetClientRect(control, &client);
+        const CWindowDC dc(control);
+        // A link answers with its own underlined font.
+        const CSelectedObject font(
+            dc.Get(), reinterpret_cast<HGDIOBJ>(SendMessageA(control, WM_GETFONT, 0, 0)));
+        TEXTMETRICA metrics{};
+        GetTextMetricsA(dc.Get(), &metrics);
+        const bool wraps = isStatic && client.bottom >= 2 * metrics.tmHeight;
+        // DrawText leaves out the '&' of a mnemonic, as the controls do;
+        // GetTextExtentPoint32 would count it.
+        RECT drawn{0, 0, client.right, 0};
+        DrawTextA(dc.Get(), text.c_str(), -1, &drawn,
+                  DT_CALCRECT | (wraps ? DT_WORDBREAK : DT_SINGLELINE));
+        EXPECT_LE(wraps ? drawn.bottom : drawn.right, wraps ? client.bottom : client.right)
+            << '"' << text << "\" is cut: " << (wraps ? "wrapped height" : "width");
+    }
+    return texts;
+}
+
+TEST_F(LotwardenDlgTest, EveryLabelOfTheMainDialogAndTheAboutBoxShowsItsWholeText) {
+    std::vector<std::vector<std::string>> checked;
+    Run({[&](HWND dialog) {
+             checked.push_back(CheckedTexts(dialog));
+             PostMessageA(GetDlgItem(dialog, IDC_ABOUT), BM_CLICK, 0, 0);
+         },
+         [&](HWND box) {
+             checked.push_back(CheckedTexts(box));
+             PostMessageA(box, WM_COMMAND, IDOK, 0);
+         },
+         [](HWND dialog) { PostMessageA(dialog, WM_CLOSE, 0, 0); }});
+    EXPECT_EQ(checked, kDialogTexts);
 }
 
 struct Ending {
