@@ -41,3 +41,7 @@ HWND OpenHelpFile(HWND owner, const std::string& helpFile, HtmlHelpViewer& viewe
 void CLotwardenDlg::ShowHelp() {
     OpenHelpFile(GetSafeHwnd(), HelpFileBeside(ModulePath()), ProgramHtmlHelpViewer());
 }
+
+void CLotwardenDlg::CloseHelp() {
+    ProgramHtmlHelpViewer().CloseAll();
+}

@@ -125,6 +125,7 @@ LRESULT CLotwardenDlg::OnQueryDragIcon(WPARAM, LPARAM) {
 }
 
 LRESULT CLotwardenDlg::OnDestroy(WPARAM, LPARAM) {
+    CloseHelp();
     FreeSortEntries();
     return Default();
 }
