@@ -486,35 +486,34 @@ LRESULT AskForCursor(HWND link) {
                         MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
 }
 
-// What a cursor shows: its hot spot and the bits of its bitmaps.
-struct CursorImage {
-    POINT hotSpot{-1, -1};
-    std::vector<BYTE> mask;
-    std::vector<BYTE> colour;
-};
-
-std::vector<BYTE> BitmapBits(HBITMAP bitmap) {
-    BITMAP size{};
-    if (bitmap == nullptr || GetObjectA(bitmap, sizeof size, &size) != sizeof size) {
-        return {};
-    }
-    std::vector<BYTE> bits(static_cast<std::size_t>(size.bmWidthBytes * size.bmHeight));
-    GetBitmapBits(bitmap, static_cast<LONG>(bits.size()), bits.data());
-    return bits;
-}
-
-CursorImage ImageOf(HCURSOR cursor) {
-    CursorImage image;
+POINT CursorHotSpot() {
     ICONINFO info{};
-    if (!GetIconInfo(cursor, &info)) {
-        return image;
+    if (!GetIconInfo(GetCursor(), &info)) {
+        return {-1, -1};
     }
     const GdiHandle<HBITMAP> colour(info.hbmColor);
     const GdiHandle<HBITMAP> mask(info.hbmMask);
-    image.hotSpot = {static_cast<LONG>(info.xHotspot), static_cast<LONG>(info.yHotspot)};
-    image.mask = BitmapBits(mask.Get());
-    image.colour = BitmapBits(colour.Get());
-    return image;
+    return {static_cast<LONG>(info.xHotspot), static_cast<LONG>(info.yHotspot)};
+}
+
+// What a cursor shows: the bits of its mask and colour bitmaps.
+std::vector<BYTE> CursorBits(HCURSOR cursor) {
+    ICONINFO info{};
+    if (!GetIconInfo(cursor, &info)) {
+        return {};
+    }
+    const GdiHandle<HBITMAP> colour(info.hbmColor);
+    const GdiHandle<HBITMAP> mask(info.hbmMask);
+    std::vector<BYTE> bits;
+    for (HBITMAP bitmap : {mask.Get(), colour.Get()}) {
+        BITMAP size{};
+        if (bitmap != nullptr && GetObjectA(bitmap, sizeof size, &size) == sizeof size) {
+            const std::size_t start = bits.size();
+            bits.resize(start + static_cast<std::size_t>(size.bmWidthBytes * size.bmHeight));
+            GetBitmapBits(bitmap, static_cast<LONG>(bits.size() - start), bits.data() + start);
+        }
+    }
+    return bits;
 }
 
 TEST_F(HyperLinkTest, HandCursorComesFromTheHelpProgramAndGoesWithTheFirstLinkDestroyed) {
@@ -523,8 +522,8 @@ TEST_F(HyperLinkTest, HandCursorComesFromTheHelpProgramAndGoesWithTheFirstLinkDe
         HWND left = Item(dialog, IDC_LINK_LEFT);
         HWND other = Item(dialog, IDC_LINK_OTHER);
         EXPECT_EQ(AskForCursor(left), TRUE);
-        EXPECT_EQ(ImageOf(GetCursor()).hotSpot.x, TEST_HAND_HOTSPOT_X);
-        EXPECT_EQ(ImageOf(GetCursor()).hotSpot.y, TEST_HAND_HOTSPOT_Y);
+        EXPECT_EQ(CursorHotSpot().x, TEST_HAND_HOTSPOT_X);
+        EXPECT_EQ(CursorHotSpot().y, TEST_HAND_HOTSPOT_Y);
         EXPECT_EQ(AskForCursor(other), TRUE);
 
         dialog_.left.reset();
@@ -537,15 +536,10 @@ TEST_F(HyperLinkTest, HandCursorComesFromTheHelpProgramAndGoesWithTheFirstLinkDe
 // Wine's help program, like that of Windows since Vista, has no cursor 106.
 TEST_F(HyperLinkTest, SystemHandCursorWhenTheHelpProgramHasNone) {
     HCURSOR systemHand = LoadCursorA(nullptr, IDC_HAND);
-    const CursorImage hand = ImageOf(systemHand);
-    ASSERT_FALSE(hand.mask.empty());
+    ASSERT_FALSE(CursorBits(systemHand).empty());
     Run({[&](HWND dialog) {
         EXPECT_EQ(AskForCursor(Item(dialog, IDC_LINK_LEFT)), TRUE);
-        const CursorImage shown = ImageOf(GetCursor());
-        EXPECT_EQ(shown.hotSpot.x, hand.hotSpot.x);
-        EXPECT_EQ(shown.hotSpot.y, hand.hotSpot.y);
-        EXPECT_EQ(shown.mask, hand.mask);
-        EXPECT_EQ(shown.colour, hand.colour);
+        EXPECT_EQ(CursorBits(GetCursor()), CursorBits(systemHand));
         EXPECT_NE(GetCursor(), systemHand) << "the first link destroyed would destroy a shared one";
         Close(dialog);
     }});

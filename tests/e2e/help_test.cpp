@@ -3,7 +3,6 @@
 // viewer planted beside it never runs.
 #include <gtest/gtest.h>
 
-#include <optional>
 #include <string>
 
 #include "common/unique_handle.h"
@@ -95,31 +94,26 @@ public:
         key_.Reset(key);
         char before[MAX_PATH] = {};
         DWORD size = sizeof before;
-        if (RegQueryValueExA(key, name, nullptr, nullptr, reinterpret_cast<BYTE*>(before), &size) ==
-            ERROR_SUCCESS) {
-            before_ = before;
-        }
+        existed_ = RegQueryValueExA(key, name, nullptr, nullptr, reinterpret_cast<BYTE*>(before),
+                                    &size) == ERROR_SUCCESS;
+        before_ = before;
         Set(text);
     }
-    ~ReplacedRegistryText() {
-        if (before_) {
-            Set(*before_);
-        } else {
-            RegDeleteValueA(key_.Get(), name_);
-        }
-    }
+    ~ReplacedRegistryText() { existed_ ? Set(before_) : RegDeleteValueA(key_.Get(), name_); }
     ReplacedRegistryText(const ReplacedRegistryText&) = delete;
     ReplacedRegistryText& operator=(const ReplacedRegistryText&) = delete;
 
 private:
-    void Set(const std::string& text) {
-        RegSetValueExA(key_.Get(), name_, 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
-                       static_cast<DWORD>(text.size() + 1));
+    LONG Set(const std::string& text) {
+        return RegSetValueExA(key_.Get(), name_, 0, REG_SZ,
+                              reinterpret_cast<const BYTE*>(text.c_str()),
+                              static_cast<DWORD>(text.size() + 1));
     }
 
     UniqueHandle<HKEY, &RegCloseKey> key_;
     const char* name_;
-    std::optional<std::string> before_;
+    bool existed_ = false;
+    std::string before_;
 };
 
 TEST_F(LotwardenHelpTest, AViewerPlantedBesideTheProgramNeverRuns) {
@@ -130,7 +124,7 @@ TEST_F(LotwardenHelpTest, AViewerPlantedBesideTheProgramNeverRuns) {
     }
     ASSERT_TRUE(CopyFileA(e2e::ExeBesideThisOne("planted\\hhctrl.ocx").c_str(),
                           folder.File("hhctrl.ocx").c_str(), TRUE));
-    // Where the viewer registered itself, longer than any path.
+    // The viewer's registered location, unreadable: longer than any path.
     const ReplacedRegistryText registration(
         HKEY_CLASSES_ROOT, "CLSID\\{ADB880A6-D8FF-11CF-9377-00AA003B7A11}\\InprocServer32", nullptr,
         std::string(2 * MAX_PATH, 'x'));
