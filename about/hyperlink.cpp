@@ -30,6 +30,20 @@ constexpr WORD kHandCursorId = 106;
 constexpr UINT kPathBufferSize = 260;
 constexpr LONG kRegistryTextSize = 260;
 
+// The system's help program, as a data file: since Windows Vista it is a
+// stub that says WinHelp is missing, and on 64-bit Windows it may be of the
+// other bitness, which loads as data but not as a program.
+ModuleHandle LoadHelpProgramAsData() {
+    char folder[kPathBufferSize] = {};
+    const UINT length = GetWindowsDirectoryA(folder, kPathBufferSize);
+    if (length == 0 || length >= kPathBufferSize) {
+        return ModuleHandle();
+    }
+    const std::string path = std::string(folder, length) + "\\winhlp32.exe";
+    return ModuleHandle(LoadLibraryExA(path.c_str(), nullptr,
+                                       LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE));
+}
+
 bool IsLeadByte(char byte) {
     return IsDBCSLeadByte(static_cast<BYTE>(byte)) != FALSE;
 }
@@ -218,19 +232,16 @@ void CHyperLink::LoadHandCursor() {
     if (handCursor_) {
         return;
     }
-    char folder[kPathBufferSize] = {};
-    const UINT length = GetWindowsDirectoryA(folder, kPathBufferSize);
-    if (length == 0 || length >= kPathBufferSize) {
-        return;
+    const ModuleHandle helpProgram = LoadHelpProgramAsData();
+    HCURSOR shared =
+        helpProgram ? LoadCursorA(helpProgram.Get(), MAKEINTRESOURCEA(kHandCursorId)) : nullptr;
+    if (shared == nullptr) {
+        shared = LoadCursorA(nullptr, IDC_HAND);
     }
-    const std::string helpProgram = std::string(folder, length) + "\\winhlp32.exe";
-    const ModuleHandle module(LoadLibraryA(helpProgram.c_str()));
-    if (!module) {
-        return;
-    }
-    // The copy is the program's own, so it outlives the module freed here.
-    if (HCURSOR cursor = LoadCursorA(module.Get(), MAKEINTRESOURCEA(kHandCursorId))) {
-        handCursor_.Reset(CopyIcon(cursor));
+    // Loaded cursors are shared and must not be destroyed; the links keep a
+    // copy of their own, which outlives the help program freed here.
+    if (shared != nullptr) {
+        handCursor_.Reset(CopyIcon(shared));
     }
 }
 

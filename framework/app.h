@@ -16,10 +16,11 @@ public:
     CWnd* MainWindow() const { return mainWindow_; }
     void SetMainWindow(CWnd* window) { mainWindow_ = window; }
 
-    // Runs the application and answers the process exit code. There is no
-    // application message loop: the application does its work in
-    // InitInstance, running its main dialog modally there, and then reports
-    // that initialisation did not succeed, which ends the program normally.
+    // Runs the application, in a single-threaded COM apartment of its own,
+    // and answers the process exit code. There is no application message
+    // loop: the application does its work in InitInstance, running its main
+    // dialog modally there, and then reports that initialisation did not
+    // succeed, which ends the program normally.
     // Reporting success would ask for a loop that does not exist, so the
     // program then ends with a failure code; so does a main dialog that
     // could not run.

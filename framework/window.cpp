@@ -241,8 +241,16 @@ bool CWnd::TakeReflected(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& re
 }
 
 LRESULT CALLBACK CWnd::Bridge(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    // A window the bridge never took over, whose procedure someone set from
+    // one it did: there is no chain to follow, and no exception may cross
+    // the system's frames, so the system's default processing it is.
+    const auto found = Attachments().find(hwnd);
+    if (found == Attachments().end()) {
+        return IsWindowUnicode(hwnd) ? DefWindowProcW(hwnd, message, wParam, lParam)
+                                     : DefWindowProcA(hwnd, message, wParam, lParam);
+    }
     // A copy: the object may let go of the window while handling this.
-    const Attachment attachment = Attachments().at(hwnd);
+    const Attachment attachment = found->second;
     if (message == WM_NCDESTROY) {
         if (attachment.object != nullptr) {
             attachment.object->UnsubclassWindow();

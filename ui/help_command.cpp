@@ -45,3 +45,7 @@ void ShowProgramHelp(HWND owner) {
 void CLotwardenDlg::ShowHelp() {
     ShowProgramHelp(GetSafeHwnd());
 }
+
+void CLotwardenDlg::CloseHelp() {
+    ProgramHtmlHelpViewer().CloseAll();
+}

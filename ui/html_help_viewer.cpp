@@ -8,7 +8,7 @@ namespace {
 
 // Where the HTML Help control registered itself, taken as stored: a location
 // written with environment variables is not expanded, fails to load, and the
-// control is then loaded by name.
+// control is then loaded from the system folder.
 constexpr char kHtmlHelpServerKey[] =
     "CLSID\\{ADB880A6-D8FF-11CF-9377-00AA003B7A11}\\InprocServer32";
 constexpr int kHtmlHelpAOrdinal = 14;
@@ -22,44 +22,52 @@ HMODULE LoadFromRegisteredLocation() {
     return LoadLibraryA(location);
 }
 
+// By its full path: a bare name would be looked for in the program's own
+// folder first, where a file of that name beside a downloaded program would
+// run as the program.
+HMODULE LoadFromSystemFolder() {
+    char folder[MAX_PATH] = {};
+    const UINT length = GetSystemDirectoryA(folder, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH) {
+        return nullptr;
+    }
+    return LoadLibraryA((std::string(folder, length) + "\\hhctrl.ocx").c_str());
+}
+
 }  // namespace
 
-HtmlHelpLibrary LoadHtmlHelpLibrary() {
-    HtmlHelpLibrary library;
-    library.module.Reset(LoadFromRegisteredLocation());
-    if (!library.module) {
-        library.module.Reset(LoadLibraryA("hhctrl.ocx"));
+HtmlHelpFunction LoadHtmlHelp() {
+    HMODULE control = LoadFromRegisteredLocation();
+    if (control == nullptr) {
+        control = LoadFromSystemFolder();
     }
-    if (library.module) {
-        // Through a plain function pointer type, which GCC lets any function
-        // pointer convert to without a warning.
-        const auto procedure = reinterpret_cast<void (*)()>(
-            GetProcAddress(library.module.Get(), MAKEINTRESOURCEA(kHtmlHelpAOrdinal)));
-        library.function = reinterpret_cast<HtmlHelpFunction>(procedure);
+    if (control == nullptr) {
+        return nullptr;
     }
-    if (library.function == nullptr) {
-        library.module.Reset();
-    }
-    return library;
+    // Through a plain function pointer type, which GCC lets any function
+    // pointer convert to without a warning.
+    const auto procedure =
+        reinterpret_cast<void (*)()>(GetProcAddress(control, MAKEINTRESOURCEA(kHtmlHelpAOrdinal)));
+    return reinterpret_cast<HtmlHelpFunction>(procedure);
 }
 
 HtmlHelpViewer::HtmlHelpViewer(Loader loader) : loader_(std::move(loader)) {}
 
-HtmlHelpViewer::~HtmlHelpViewer() {
-    if (library_.function != nullptr) {
-        library_.function(nullptr, nullptr, HH_CLOSE_ALL, 0);
-    }
-}
-
 HWND HtmlHelpViewer::DisplayContents(const std::string& helpFile) {
     if (!looked_) {
         looked_ = true;
-        library_ = loader_();
+        htmlHelp_ = loader_();
     }
-    if (library_.function == nullptr) {
+    if (htmlHelp_ == nullptr) {
         return nullptr;
     }
-    return library_.function(nullptr, helpFile.c_str(), HH_DISPLAY_TOC, 0);
+    return htmlHelp_(nullptr, helpFile.c_str(), HH_DISPLAY_TOC, 0);
+}
+
+void HtmlHelpViewer::CloseAll() {
+    if (htmlHelp_ != nullptr) {
+        htmlHelp_(nullptr, nullptr, HH_CLOSE_ALL, 0);
+    }
 }
 
 HtmlHelpViewer& ProgramHtmlHelpViewer() {

@@ -129,6 +129,7 @@ LRESULT CLotwardenDlg::OnQueryDragIcon(WPARAM, LPARAM) {
 }
 
 LRESULT CLotwardenDlg::OnDestroy(WPARAM, LPARAM) {
+    CloseHelp();
     FreeSortEntries();
     return Default();
 }

@@ -68,6 +68,9 @@ private:
     void OnAbout();
     // Help: the help file beside the program (help_command.cpp).
     void ShowHelp();
+    // Closes the help windows with the dialog, while the program, and on
+    // Windows the viewer's own thread, still run.
+    void CloseHelp();
     LRESULT OnKickIdle(WPARAM wParam, LPARAM lParam);
 
     std::int32_t currentNeighbourhood_ = 0;

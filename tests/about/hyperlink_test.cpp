@@ -496,6 +496,26 @@ POINT CursorHotSpot() {
     return {static_cast<LONG>(info.xHotspot), static_cast<LONG>(info.yHotspot)};
 }
 
+// What a cursor shows: the bits of its mask and colour bitmaps.
+std::vector<BYTE> CursorBits(HCURSOR cursor) {
+    ICONINFO info{};
+    if (!GetIconInfo(cursor, &info)) {
+        return {};
+    }
+    const GdiHandle<HBITMAP> colour(info.hbmColor);
+    const GdiHandle<HBITMAP> mask(info.hbmMask);
+    std::vector<BYTE> bits;
+    for (HBITMAP bitmap : {mask.Get(), colour.Get()}) {
+        BITMAP size{};
+        if (bitmap != nullptr && GetObjectA(bitmap, sizeof size, &size) == sizeof size) {
+            const std::size_t start = bits.size();
+            bits.resize(start + static_cast<std::size_t>(size.bmWidthBytes * size.bmHeight));
+            GetBitmapBits(bitmap, static_cast<LONG>(bits.size() - start), bits.data() + start);
+        }
+    }
+    return bits;
+}
+
 TEST_F(HyperLinkTest, HandCursorComesFromTheHelpProgramAndGoesWithTheFirstLinkDestroyed) {
     const HelpProgramWithHandCursor helpProgram;
     Run({[&](HWND dialog) {
@@ -513,9 +533,14 @@ TEST_F(HyperLinkTest, HandCursorComesFromTheHelpProgramAndGoesWithTheFirstLinkDe
     }});
 }
 
-TEST_F(HyperLinkTest, NoHandCursorWhenTheHelpProgramHasNone) {
+// Wine's help program, like that of Windows since Vista, has no cursor 106.
+TEST_F(HyperLinkTest, SystemHandCursorWhenTheHelpProgramHasNone) {
+    HCURSOR systemHand = LoadCursorA(nullptr, IDC_HAND);
+    ASSERT_FALSE(CursorBits(systemHand).empty());
     Run({[&](HWND dialog) {
-        EXPECT_EQ(AskForCursor(Item(dialog, IDC_LINK_LEFT)), FALSE);
+        EXPECT_EQ(AskForCursor(Item(dialog, IDC_LINK_LEFT)), TRUE);
+        EXPECT_EQ(CursorBits(GetCursor()), CursorBits(systemHand));
+        EXPECT_NE(GetCursor(), systemHand) << "the first link destroyed would destroy a shared one";
         Close(dialog);
     }});
 }

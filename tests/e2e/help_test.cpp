@@ -1,10 +1,12 @@
 // Help in the real program, asked for with the Help button or with F1 in
 // either dialog: the help file beside it opens in the help viewer; without
-// it, the message names where the file was expected.
+// it, the message names where the file was expected; a viewer planted
+// beside it never runs.
 #include <gtest/gtest.h>
 
 #include <string>
 
+#include "common/unique_handle.h"
 #include "res/resource.h"
 #include "tests/e2e/lotwarden_session.h"
 #include "tests/e2e/program_window.h"
@@ -65,7 +67,7 @@ HWND F1InTheAboutBox(const e2e::RunningProgram& program, HWND mainDialog) {
 }
 
 // A game folder with one family, so that the program starts without a message.
-class LotwardenHelpTest : public testing::TestWithParam<HelpRequest> {
+class LotwardenHelpTest : public testing::Test {
 protected:
     void SetUp() override {
         gamegen::WriteGameFolder(game_.path(), {{"UserData", {{"Newbie", 1, 12}}}});
@@ -91,7 +93,10 @@ protected:
     test_support::GameKey key_;
 };
 
-TEST_P(LotwardenHelpTest, OpensTheHelpFileBesideTheProgramAndTheProgramStillEndsCleanly) {
+class HelpRequestTest : public LotwardenHelpTest,
+                        public testing::WithParamInterface<HelpRequest> {};
+
+TEST_P(HelpRequestTest, OpensTheHelpFileBesideTheProgramAndTheProgramStillEndsCleanly) {
     e2e::RunningProgram program(e2e::ExeBesideThisOne("Lotwarden.exe"));
     HWND dialog = program.WaitForWindow("Lotwarden", 20000);
     ASSERT_NE(dialog, nullptr) << "the Lotwarden window did not appear";
@@ -107,7 +112,7 @@ TEST_P(LotwardenHelpTest, OpensTheHelpFileBesideTheProgramAndTheProgramStillEnds
     EXPECT_FALSE(IsWindow(help));
 }
 
-TEST_P(LotwardenHelpTest, WithoutTheHelpFileTheMessageNamesWhereItWasExpected) {
+TEST_P(HelpRequestTest, WithoutTheHelpFileTheMessageNamesWhereItWasExpected) {
     test_support::TempFolder folder;
     const std::string exe = folder.File("Lotwarden.exe");
     ASSERT_TRUE(CopyFileA(e2e::ExeBesideThisOne("Lotwarden.exe").c_str(), exe.c_str(), TRUE));
@@ -130,12 +135,75 @@ TEST_P(LotwardenHelpTest, WithoutTheHelpFileTheMessageNamesWhereItWasExpected) {
     EXPECT_TRUE(CloseAndExit(program, dialog, asked));
 }
 
-INSTANTIATE_TEST_SUITE_P(Ways, LotwardenHelpTest,
+INSTANTIATE_TEST_SUITE_P(Ways, HelpRequestTest,
                          testing::Values(HelpRequest{"HelpButton", &HelpButton},
                                          HelpRequest{"F1InTheMainDialog", &F1InTheMainDialog},
                                          HelpRequest{"F1InTheAboutBox", &F1InTheAboutBox}),
                          [](const testing::TestParamInfo<HelpRequest>& info) {
                              return info.param.name;
                          });
+
+// A text value of the registry, replaced for as long as this lives, then
+// put back as it was, or taken away when there was none.
+class ReplacedRegistryText {
+public:
+    ReplacedRegistryText(HKEY root, const char* subkey, const char* name, const std::string& text)
+        : name_(name) {
+        HKEY key = nullptr;
+        RegCreateKeyExA(root, subkey, 0, nullptr, 0, KEY_QUERY_VALUE | KEY_SET_VALUE, nullptr, &key,
+                        nullptr);
+        key_.Reset(key);
+        char before[MAX_PATH] = {};
+        DWORD size = sizeof before;
+        existed_ = RegQueryValueExA(key, name, nullptr, nullptr, reinterpret_cast<BYTE*>(before),
+                                    &size) == ERROR_SUCCESS;
+        before_ = before;
+        Set(text);
+    }
+    ~ReplacedRegistryText() { existed_ ? Set(before_) : RegDeleteValueA(key_.Get(), name_); }
+    ReplacedRegistryText(const ReplacedRegistryText&) = delete;
+    ReplacedRegistryText& operator=(const ReplacedRegistryText&) = delete;
+
+private:
+    LONG Set(const std::string& text) {
+        return RegSetValueExA(key_.Get(), name_, 0, REG_SZ,
+                              reinterpret_cast<const BYTE*>(text.c_str()),
+                              static_cast<DWORD>(text.size() + 1));
+    }
+
+    UniqueHandle<HKEY, &RegCloseKey> key_;
+    const char* name_;
+    bool existed_ = false;
+    std::string before_;
+};
+
+TEST_F(LotwardenHelpTest, AViewerPlantedBesideTheProgramNeverRuns) {
+    test_support::TempFolder folder;
+    for (const char* file : {"Lotwarden.exe", "Lotwarden.chm"}) {
+        ASSERT_TRUE(
+            CopyFileA(e2e::ExeBesideThisOne(file).c_str(), folder.File(file).c_str(), TRUE));
+    }
+    ASSERT_TRUE(CopyFileA(e2e::ExeBesideThisOne("planted\\hhctrl.ocx").c_str(),
+                          folder.File("hhctrl.ocx").c_str(), TRUE));
+    // The viewer's registered location, unreadable: longer than any path.
+    const ReplacedRegistryText registration(
+        HKEY_CLASSES_ROOT, "CLSID\\{ADB880A6-D8FF-11CF-9377-00AA003B7A11}\\InprocServer32", nullptr,
+        std::string(2 * MAX_PATH, 'x'));
+    // Wine puts its own control in place of a file of that name, wherever
+    // the file lies, unless told to take the file first as Windows does.
+    const ReplacedRegistryText loadOrder(HKEY_CURRENT_USER, "Software\\Wine\\DllOverrides",
+                                         "hhctrl.ocx", "native,builtin");
+    e2e::RunningProgram program(folder.File("Lotwarden.exe"));
+    HWND dialog = program.WaitForWindow("Lotwarden", 20000);
+    ASSERT_NE(dialog, nullptr) << "the Lotwarden window did not appear";
+
+    Press(dialog, IDC_HELP_BUTTON);
+    EXPECT_NE(program.WaitForWindow(kHelpCaption, 20000), nullptr) << "no help window";
+    EXPECT_EQ(GetFileAttributesA(folder.File("hhctrl.ocx.loaded").c_str()), INVALID_FILE_ATTRIBUTES)
+        << "the planted hhctrl.ocx was loaded";
+    Press(dialog, IDC_EXIT);
+    DWORD exitCode = 1;
+    ASSERT_TRUE(program.WaitForExit(10000, &exitCode)) << "Exit did not end the program";
+}
 
 }  // namespace

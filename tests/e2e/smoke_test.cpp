@@ -1,10 +1,13 @@
 // The real program, started as its own process against a generated game
-// folder and driven from this one through its windows.
+// folder and driven from this one through its windows; and its file, as
+// Windows reads it before the program runs.
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
+#include "common/unique_handle.h"
 #include "res/resource.h"
 #include "tests/e2e/lotwarden_session.h"
 #include "tests/support/game_key.h"
@@ -43,6 +46,41 @@ TEST(LotwardenProgram, StartsOnTheGameFolderListsItsNeighbourhoodsAndExitsCleanl
     ASSERT_TRUE(program.Exit()) << "Exit did not end the program cleanly";
     EXPECT_TRUE(program.TakeMessages().empty());
     EXPECT_EQ(test_support::ReadBytes(game.File("UserData2\\Houses\\house05.iff")), houseBefore);
+}
+
+// Each manifest resource's name and language, into the vector at found.
+BOOL CALLBACK AddLanguage(HMODULE, LPCSTR, LPCSTR name, WORD language, LONG_PTR found) {
+    reinterpret_cast<std::vector<std::pair<ULONG_PTR, WORD>>*>(found)->push_back(
+        {reinterpret_cast<ULONG_PTR>(name), language});
+    return TRUE;
+}
+
+BOOL CALLBACK AddLanguages(HMODULE module, LPCSTR type, LPSTR name, LONG_PTR found) {
+    return EnumResourceLanguagesA(module, type, name, &AddLanguage, found);
+}
+
+// What Windows reads from the program's file before it runs: one manifest,
+// for the common controls 6, with no execution level, which would turn off
+// the file virtualisation through which the game's classic installation
+// keeps its saves.
+TEST(LotwardenProgram, CarriesOneManifestForCommonControls6AndNoExecutionLevel) {
+    const UniqueHandle<HMODULE, &FreeLibrary> exe(
+        LoadLibraryExA(e2e::ExeBesideThisOne("Lotwarden.exe").c_str(), nullptr,
+                       LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE));
+    ASSERT_TRUE(exe);
+    std::vector<std::pair<ULONG_PTR, WORD>> manifests;
+    EnumResourceNamesA(exe.Get(), RT_MANIFEST, &AddLanguages,
+                       reinterpret_cast<LONG_PTR>(&manifests));
+    ASSERT_EQ(manifests.size(), 1u);
+    EXPECT_EQ(manifests[0].first, 1u);
+    HRSRC found = FindResourceExA(exe.Get(), RT_MANIFEST, MAKEINTRESOURCEA(1), manifests[0].second);
+    ASSERT_NE(found, nullptr);
+    const std::string text(static_cast<const char*>(LockResource(LoadResource(exe.Get(), found))),
+                           SizeofResource(exe.Get(), found));
+    EXPECT_NE(text.find(R"(name="Microsoft.Windows.Common-Controls" version="6.0.0.0")"),
+              std::string::npos)
+        << text;
+    EXPECT_EQ(text.find("requestedExecutionLevel"), std::string::npos) << text;
 }
 
 }  // namespace

@@ -8,11 +8,15 @@
 #include <string>
 #include <vector>
 
+#include "common/unique_handle.h"
 #include "framework/resources.h"
+#include "res/resource.h"
 #include "tests/support/test_files.h"
+#include "tests/ui/idle_script.h"
 #include "tests/ui/message_box_recorder.h"
 #include "ui/help_command.h"
 #include "ui/html_help_viewer.h"
+#include "ui/lotwarden_dlg.h"
 
 namespace {
 
@@ -52,18 +56,33 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(OpenHelpFile, OpensTheHelpFileBesideTheProgramWithoutAMessage) {
     MessageBoxRecorder messages;
     const WindowHandle owner = TopLevelWindow();
-    HWND help = nullptr;
-    {
-        HtmlHelpViewer viewer;
-        help = OpenHelpFile(owner.Get(), HelpFileBeside(ModulePath()), viewer);
-        ASSERT_NE(help, nullptr);
-        EXPECT_TRUE(IsWindowVisible(help));
-        char caption[64] = {};
-        GetWindowTextA(help, caption, sizeof caption);
-        EXPECT_STREQ(caption, "Lotwarden Help");
-    }
-    EXPECT_FALSE(IsWindow(help)) << "the help window outlived the viewer";
+    HtmlHelpViewer viewer;
+    HWND help = OpenHelpFile(owner.Get(), HelpFileBeside(ModulePath()), viewer);
+    ASSERT_NE(help, nullptr);
+    EXPECT_TRUE(IsWindowVisible(help));
+    char caption[64] = {};
+    GetWindowTextA(help, caption, sizeof caption);
+    EXPECT_STREQ(caption, "Lotwarden Help");
+    viewer.CloseAll();
+    EXPECT_FALSE(IsWindow(help));
     EXPECT_TRUE(messages.shown.empty());
+}
+
+// Closed with the main dialog, not at the program's exit: on Windows the
+// viewer's own thread would then still be running.
+TEST(OpenHelpFile, TheHelpWindowClosesWithTheMainDialog) {
+    MessageBoxRecorder messages;
+    CLotwardenDlg dialog;
+    HWND help = nullptr;
+    IdleScript script(
+        {[](HWND main) { PostMessageA(GetDlgItem(main, IDC_HELP_BUTTON), BM_CLICK, 0, 0); },
+         [&](HWND main) {
+             help = FindWindowA(nullptr, "Lotwarden Help");
+             PostMessageA(main, WM_COMMAND, IDCANCEL, 0);
+         }});
+    EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+    ASSERT_NE(help, nullptr);
+    EXPECT_FALSE(IsWindow(help)) << "the help window outlived the main dialog";
 }
 
 struct Failure {
@@ -95,8 +114,8 @@ TEST_P(OpenHelpFileFailureTest, ShowsTheMessageNamingTheFileItExpected) {
     test_support::TempFolder emptyFolder;
     const std::string helpFile = GetParam().helpFile(emptyFolder);
     HtmlHelpViewer viewer(GetParam().viewerFound
-                              ? HtmlHelpViewer::Loader(&LoadHtmlHelpLibrary)
-                              : HtmlHelpViewer::Loader([] { return HtmlHelpLibrary{}; }));
+                              ? HtmlHelpViewer::Loader(&LoadHtmlHelp)
+                              : HtmlHelpViewer::Loader([] { return HtmlHelpFunction{}; }));
     MessageBoxRecorder messages;
     const WindowHandle owner = TopLevelWindow();
 
@@ -133,7 +152,7 @@ struct FakeViewer {
         calls.push_back({file != nullptr ? file : "", command, data, caller != nullptr});
         return command == HH_DISPLAY_TOC ? window : nullptr;
     }
-    static HtmlHelpLibrary Library() { return {{}, &HtmlHelp}; }
+    static HtmlHelpFunction Load() { return &HtmlHelp; }
 };
 
 class HtmlHelpViewerTest : public testing::Test {
@@ -152,7 +171,7 @@ TEST_F(HtmlHelpViewerTest, LooksForTheViewerOnlyOnceAndRemembersThatItIsMissing)
     {
         HtmlHelpViewer viewer([this] {
             ++loads_;
-            return HtmlHelpLibrary{};
+            return HtmlHelpFunction{};
         });
         EXPECT_EQ(loads_, 0) << "looked for before the first use";
         for (int use = 0; use < 3; ++use) {
@@ -162,14 +181,15 @@ TEST_F(HtmlHelpViewerTest, LooksForTheViewerOnlyOnceAndRemembersThatItIsMissing)
     EXPECT_EQ(loads_, 1);
 }
 
-TEST_F(HtmlHelpViewerTest, AsksTheViewerItFoundForTheContentsAndClosesItsWindowsWhenItGoes) {
+TEST_F(HtmlHelpViewerTest, AsksTheViewerItFoundForTheContentsAndClosesItsWindowsOnlyWhenAsked) {
     {
         HtmlHelpViewer viewer([this] {
             ++loads_;
-            return FakeViewer::Library();
+            return FakeViewer::Load();
         });
         EXPECT_EQ(viewer.DisplayContents("C:\\Tools\\Lotwarden.chm"), window_.Get());
         EXPECT_EQ(viewer.DisplayContents("C:\\Tools\\Lotwarden.chm"), window_.Get());
+        viewer.CloseAll();
     }
     EXPECT_EQ(loads_, 1);
     ASSERT_EQ(FakeViewer::calls.size(), 3u);
@@ -187,7 +207,7 @@ TEST_F(HtmlHelpViewerTest, OpenHelpFileTakesTheViewersOwnCommandOffItsSystemMenu
     HMENU menu = GetSystemMenu(window_.Get(), FALSE);
     ASSERT_TRUE(AppendMenuA(menu, MF_STRING, kViewerCommand, "Viewer's own"));
     const int itemsBefore = GetMenuItemCount(menu);
-    HtmlHelpViewer viewer(&FakeViewer::Library);
+    HtmlHelpViewer viewer(&FakeViewer::Load);
     MessageBoxRecorder messages;
 
     EXPECT_EQ(OpenHelpFile(nullptr, HelpFileBeside(ModulePath()), viewer), window_.Get());

@@ -1,6 +1,7 @@
 // The bridge from window procedures to objects on plain windows: it keeps
-// a window's procedure chain whole when it cannot leave it, and hands a
-// Unicode window's messages over unconverted.
+// a window's procedure chain whole when it cannot leave it, hands a
+// Unicode window's messages over unconverted, and lets a window it never
+// took over be.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -86,6 +87,21 @@ TEST(WindowBridgeTest, UnicodeWindowsTextPassesUnconverted) {
               reinterpret_cast<WNDPROC>(GetClassLongPtrW(window, GCLP_WNDPROC)))
         << "the window's own procedure is back";
     DestroyWindow(window);
+}
+
+TEST(WindowBridgeTest, AWindowGivenTheBridgeByAnotherProcedureGetsDefaultProcessing) {
+    HWND taken = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr,
+                                 nullptr);
+    HWND other = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr,
+                                 nullptr);
+    Answering object;
+    ASSERT_TRUE(object.SubclassWindow(taken));
+    SetWindowLongPtrA(other, GWLP_WNDPROC, GetWindowLongPtrA(taken, GWLP_WNDPROC));
+    EXPECT_EQ(SendMessageA(other, kProbe, 0, 0), 0) << "answered for a window it never took over";
+    SetWindowTextA(other, "default");
+    EXPECT_EQ(WindowText(other), "default");
+    EXPECT_TRUE(DestroyWindow(other));
+    DestroyWindow(taken);
 }
 
 }  // namespace
