@@ -5,6 +5,7 @@
 
 #include <map>
 #include <mutex>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -29,6 +30,10 @@ struct ReadAheadCase {
     std::vector<int> shown;              // the days the pass shows, in row order
     std::string stoppedAt;               // the missing file that stops it, if any
 };
+
+void PrintTo(const ReadAheadCase& readAheadCase, std::ostream* out) {
+    *out << readAheadCase.name;
+}
 
 class DaysReadAheadTest : public testing::TestWithParam<ReadAheadCase> {};
 
