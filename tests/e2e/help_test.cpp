@@ -201,9 +201,7 @@ TEST_F(LotwardenHelpTest, AViewerPlantedBesideTheProgramNeverRuns) {
     EXPECT_NE(program.WaitForWindow(kHelpCaption, 20000), nullptr) << "no help window";
     EXPECT_EQ(GetFileAttributesA(folder.File("hhctrl.ocx.loaded").c_str()), INVALID_FILE_ATTRIBUTES)
         << "the planted hhctrl.ocx was loaded";
-    Press(dialog, IDC_EXIT);
-    DWORD exitCode = 1;
-    ASSERT_TRUE(program.WaitForExit(10000, &exitCode)) << "Exit did not end the program";
+    EXPECT_TRUE(CloseAndExit(program, dialog, dialog));
 }
 
 }  // namespace
