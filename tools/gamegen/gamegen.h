@@ -54,4 +54,21 @@ void WriteGameFolder(const std::filesystem::path& root,
 
 void WriteFileBytes(const std::filesystem::path& path, const std::string& bytes);
 
+// A Wine prefix as Wine leaves it, reduced to what finding the game reads.
+struct PrefixPlan {
+    bool win32 = false;  // "#arch=win32" and the plain key; otherwise win64 and Wow6432Node
+    // The right-hand side of SIMS_DATA exactly as system.reg holds it, e.g.
+    // "\"C:\\\\Games\\\\Sims\"" for C:\Games\Sims; empty: no such value.
+    std::string simsData;
+    // The same for SIMS_CURRENT_NEIGHBORHOOD_NUM: "\"2\"" or "dword:00000002".
+    std::string currentNeighbourhood;
+};
+
+// <prefix>/system.reg (Wine's header lines and the game's key, even when it
+// holds no value), <prefix>/dosdevices/c: -> ../drive_c and z: -> /, and
+// <prefix>/drive_c. Writing over an earlier prefix replaces system.reg and
+// the two links and keeps what drive_c holds. Throws std::runtime_error or
+// std::filesystem::filesystem_error when something cannot be written.
+void WritePrefix(const std::filesystem::path& prefix, const PrefixPlan& plan);
+
 }  // namespace gamegen
