@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <mutex>
 #include <optional>
 #include <string>
@@ -26,18 +27,36 @@ namespace gamedata {
 // that was not is read there and then. Reading ahead stops at the first file
 // in the list that is missing, since the pass stops there too; a pass that
 // still gets past it (its row now names another file) reads the rest itself.
+//
+// Reading ahead only saves time, so none of its failures is the pass's: a
+// thread that does not start, or a read that throws on one, leaves the files
+// concerned for DaysIn to read on the caller's thread, where a failure is
+// reported as it would be without reading ahead.
 class DaysReadAhead {
 public:
     using Reader = std::function<std::optional<std::int16_t>(const std::string& houseFile)>;
+    using ThreadStarter = std::function<std::thread(std::function<void()> work)>;
 
-    // reader is ReadDays but in tests, which watch what is opened.
-    explicit DaysReadAhead(const std::vector<std::string>& houseFiles, Reader reader = &ReadDays);
-    // Lets a read in progress finish and waits for the threads.
+    // reader is ReadDays and startThread std::thread's constructor but in
+    // tests, which watch what is opened and make threads fail to start.
+    explicit DaysReadAhead(const std::vector<std::string>& houseFiles, Reader reader = &ReadDays,
+                           ThreadStarter startThread = &StartThread);
+    // Stops reading ahead first.
     ~DaysReadAhead();
     DaysReadAhead(const DaysReadAhead&) = delete;
     DaysReadAhead& operator=(const DaysReadAhead&) = delete;
 
-    // The reader's answer for houseFile, taken from what was read ahead where it can be.
+    // Reading ahead of the files listHouseFiles names, or nothing when
+    // listing them or setting up throws; the pass then reads every file
+    // itself.
+    static std::unique_ptr<DaysReadAhead> StartOrNothing(
+        const std::function<std::vector<std::string>()>& listHouseFiles, Reader reader = &ReadDays,
+        ThreadStarter startThread = &StartThread) noexcept;
+
+    // The reader's answer for houseFile, taken from what was read ahead where
+    // it can be. When the answer is that the file is missing, the pass stops:
+    // so does reading ahead, before this returns, and no house file is opened
+    // while the pass tells the user.
     std::optional<std::int16_t> DaysIn(const std::string& houseFile);
 
 private:
@@ -48,9 +67,12 @@ private:
         std::optional<std::int16_t> days;
     };
 
-    void ReadAhead();
+    static std::thread StartThread(std::function<void()> work);
+    void ReadAhead() noexcept;
     // Reads the entry without the lock held; the lock is held again after.
     void Read(Entry& entry, std::unique_lock<std::mutex>& lock);
+    // Lets a read in progress finish and waits for the threads.
+    void StopReadingAhead();
 
     Reader reader_;
     std::vector<Entry> entries_;

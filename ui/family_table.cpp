@@ -80,22 +80,26 @@ void CLotwardenDlg::LoadFamilies(const std::string& path) {
 void CLotwardenDlg::ReadStartingHousesAhead() {
     // The same files, in the same order, as the start-up load's days pass
     // will ask for, unless the game's values change in between: the pass
-    // reads whatever it then finds different itself.
-    const std::int32_t neighbourhood = StartingNeighbourhood();
-    const std::string dataFolder = gamedata::ReadDataFolder();
-    const auto families =
-        gamedata::ScanFamilies(gamedata::NeighbourhoodFile(dataFolder, neighbourhood));
-    if (!families) {
-        return;
-    }
-    const std::string housesFolder = gamedata::HousesFolder(dataFolder, neighbourhood);
-    std::vector<std::string> houseFiles;
-    // The families pass puts each family at the top of the table.
-    for (auto family = families->rbegin(); family != families->rend(); ++family) {
-        houseFiles.push_back(
-            gamedata::HouseFile(housesFolder, gamedata::FormatLotLabel(family->lot)));
-    }
-    startingHousesRead_ = std::make_unique<gamedata::DaysReadAhead>(houseFiles);
+    // reads whatever it then finds different itself. Called while the dialog
+    // is constructed, outside every guard, and allowed to fail: the pass then
+    // reads every file itself.
+    startingHousesRead_ = gamedata::DaysReadAhead::StartOrNothing([] {
+        const std::int32_t neighbourhood = StartingNeighbourhood();
+        const std::string dataFolder = gamedata::ReadDataFolder();
+        const auto families =
+            gamedata::ScanFamilies(gamedata::NeighbourhoodFile(dataFolder, neighbourhood));
+        std::vector<std::string> houseFiles;
+        if (!families) {
+            return houseFiles;
+        }
+        const std::string housesFolder = gamedata::HousesFolder(dataFolder, neighbourhood);
+        // The families pass puts each family at the top of the table.
+        for (auto family = families->rbegin(); family != families->rend(); ++family) {
+            houseFiles.push_back(
+                gamedata::HouseFile(housesFolder, gamedata::FormatLotLabel(family->lot)));
+        }
+        return houseFiles;
+    });
 }
 
 std::vector<std::string> CLotwardenDlg::RowHouseFiles() {
@@ -111,7 +115,7 @@ void CLotwardenDlg::LoadDays() {
     CWaitCursor wait;
     std::unique_ptr<gamedata::DaysReadAhead> reads = std::move(startingHousesRead_);
     if (!reads) {
-        reads = std::make_unique<gamedata::DaysReadAhead>(RowHouseFiles());
+        reads = gamedata::DaysReadAhead::StartOrNothing([this] { return RowHouseFiles(); });
     }
     std::optional<std::string> notFound;
     {
@@ -121,7 +125,7 @@ void CLotwardenDlg::LoadDays() {
         for (int row = 0; row < familyTable_.GetItemCount() && !notFound; ++row) {
             const std::string path =
                 gamedata::HouseFile(housesFolder_, familyTable_.GetItemText(row, kLotColumn));
-            if (const auto days = reads->DaysIn(path)) {
+            if (const auto days = reads ? reads->DaysIn(path) : gamedata::ReadDays(path)) {
                 familyTable_.SetItemText(row, kDaysColumn, gamedata::FormatDecimal(*days));
             } else {
                 notFound = path;
