@@ -1,0 +1,20 @@
+#include "finder/file_text.h"
+
+#include <fstream>
+#include <iterator>
+
+namespace finder {
+
+std::optional<std::string> ReadFileText(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        return std::nullopt;
+    }
+    std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (in.bad()) {
+        return std::nullopt;
+    }
+    return text;
+}
+
+}  // namespace finder

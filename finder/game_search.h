@@ -1,0 +1,43 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+// Finding the game from Linux: inside Wine and Proton prefixes, whose
+// registry is a text file and whose file system ignores letter case.
+// Every path here is a native path; every finder takes its root as a
+// parameter, so a test can lay out a whole home folder in a temporary one.
+namespace finder {
+
+struct PrefixGame {
+    std::string prefix;      // the folder holding drive_c and system.reg
+    std::string dataFolder;  // native path of the data folder, the one holding UserData
+    // The raw bytes of SIMS_CURRENT_NEIGHBORHOOD_NUM as the dialog would read
+    // them (text as it is, a dword or hex value as its bytes); nothing when
+    // the key or value is missing.
+    std::optional<std::string> currentNeighbourhoodBytes;
+};
+
+// The prefix folder itself, or a Proton compatdata/<id> folder whose "pfx"
+// is one. The game in it: SIMS_DATA from system.reg (the Wow6432Node key in
+// a 64-bit prefix, the plain key in a #arch=win32 one), its drive mapped
+// through dosdevices/<drive>:, the rest matched without regard to case;
+// otherwise the re-release's folder under drive_c/users/<user>/Saved Games,
+// for the one user that has it. Nothing when the folder is no prefix or holds
+// no game.
+std::optional<PrefixGame> GameInPrefix(const std::string& folder);
+
+struct GameSearch {
+    std::vector<std::string> placesLooked;  // every prefix folder looked in
+    std::vector<PrefixGame> games;          // one per distinct prefix that holds the game
+};
+
+// Looks in winePrefix (the caller passes $WINEPREFIX, or home/.wine when it
+// is unset) and in steamapps/compatdata/*/pfx of every Steam library: those
+// listed in libraryfolders.vdf under home/.steam/steam/steamapps and
+// home/.local/share/Steam/steamapps, and those two folders themselves. A
+// folder reached by several paths counts once.
+GameSearch FindGames(const std::string& home, const std::string& winePrefix);
+
+}  // namespace finder
