@@ -52,7 +52,7 @@ const LibraryRow kRows[] = {
      R"("libraryfolders" { "0" { "path" "/a" } "1" { "path" "/b)",
      {"/a"}},
     {"a stray closing brace ends the file",
-     R"("libraryfolders" { "1" "/a" } } "x" { "1" "/b" })",
+     R"("libraryfolders" { "1" "/a" } } "libraryfolders" { "1" "/b" })",
      {"/a"}},
     {"empty", "", {}},
 };

@@ -110,6 +110,7 @@ TEST(WineRegistryFileTest, TellsA32BitPrefixByItsHeader) {
         {"WINE REGISTRY Version 2\n;; All keys relative to \\\\Machine\n\n#arch=win32\n", true},
         {"WINE REGISTRY Version 2\r\n#arch=win32\r\n", true},
         {"WINE REGISTRY Version 2\n#arch=win64\n", false},
+        {"WINE REGISTRY Version 2\n#arch=arm64\n", false},
         {"WINE REGISTRY Version 2\n", false},
         {"[Software] 1\n#arch=win32\n", false},
     };
