@@ -1,6 +1,10 @@
 // make-game-folder <dir> [families]: writes a synthetic game data folder for
 // the demo and for trying the program by hand, or one neighbourhood of that
 // many families for timing it at scale. Point SIMS_DATA at <dir>.
+// make-game-folder --prefix <prefix> [families]: the same game installed in
+// a 64-bit Wine prefix, as lotwarden-cli finds it from Linux: the folder in
+// drive_c, SIMS_DATA naming it and the current neighbourhood 2 in
+// system.reg.
 #include <cstdio>
 #include <cstdlib>
 #include <exception>
@@ -41,16 +45,30 @@ std::vector<gamegen::NeighbourhoodPlan> LargeNeighbourhood(int families) {
     return {neighbourhood};
 }
 
+// Where a 32-bit game installs in a 64-bit Windows, in Windows's spelling
+// and, escaped, in system.reg's.
+constexpr char kGameInPrefix[] = "drive_c/Program Files (x86)/Maxis/The Sims";
+constexpr char kSimsDataValue[] = "\"C:\\\\Program Files (x86)\\\\Maxis\\\\The Sims\"";
+
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 2 && argc != 3) {
-        std::fprintf(stderr, "usage: make-game-folder <dir> [families]\n");
+    const bool inPrefix = argc > 1 && std::string(argv[1]) == "--prefix";
+    const int firstArgument = inPrefix ? 2 : 1;
+    const int arguments = argc - firstArgument;
+    if (arguments != 1 && arguments != 2) {
+        std::fprintf(stderr, "usage: make-game-folder [--prefix] <dir> [families]\n");
         return 2;
     }
+    const std::filesystem::path folder = argv[firstArgument];
     try {
-        gamegen::WriteGameFolder(
-            argv[1], argc == 3 ? LargeNeighbourhood(std::atoi(argv[2])) : DemoNeighbourhoods());
+        const auto neighbourhoods = arguments == 2
+                                        ? LargeNeighbourhood(std::atoi(argv[firstArgument + 1]))
+                                        : DemoNeighbourhoods();
+        if (inPrefix) {
+            gamegen::WritePrefix(folder, {false, kSimsDataValue, "\"2\""});
+        }
+        gamegen::WriteGameFolder(inPrefix ? folder / kGameInPrefix : folder, neighbourhoods);
     } catch (const std::exception& error) {
         std::fprintf(stderr, "make-game-folder: %s\n", error.what());
         return 1;

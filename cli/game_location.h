@@ -1,0 +1,40 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace cli {
+
+// Where the player pointed the program, and what the system tells it.
+struct GameSource {
+    std::optional<std::string> dataFolder;  // --data
+    std::optional<std::string> prefix;      // --prefix (Linux only)
+    // Linux: the home folder and $WINEPREFIX (empty when unset), handed in
+    // so that a test can lay out a whole home in a temporary folder.
+    std::string home;
+    std::string winePrefix;
+};
+
+struct GameLocation {
+    std::string dataFolder;      // as the program uses it: native on Linux, ANSI on Windows
+    std::string dataFolderText;  // the same, for output (UTF-8)
+    // The game's current neighbourhood as the dialog reads it, not positive
+    // giving 1; 1 where the player named the data folder, since no game
+    // values belong to that folder.
+    std::int32_t currentNeighbourhood = 1;
+};
+
+// The one game the source names. Throws Refusal: NotFound when there is no
+// game, Ambiguous when several prefixes hold one, Usage for --prefix on
+// Windows.
+GameLocation LocateGame(const GameSource& source);
+
+// The file or folder at a path below the data folder (parts separated by
+// backslashes, as the core builds them), when it exists. Linux matches
+// every part without regard to case, as Wine does; Windows finds it as
+// the dialog does.
+std::optional<std::string> FindInDataFolder(const std::string& dataFolder,
+                                            const std::string& relative);
+
+}  // namespace cli

@@ -1,0 +1,74 @@
+#include <string>
+#include <vector>
+
+#include "cli/exit_code.h"
+#include "cli/game_location.h"
+#include "finder/case_blind_path.h"
+#include "finder/game_search.h"
+#include "gamedata/number_text.h"
+
+namespace cli {
+namespace {
+
+std::string Joined(const std::vector<std::string>& parts) {
+    std::string text;
+    for (const std::string& part : parts) {
+        text += (text.empty() ? "" : ", ") + part;
+    }
+    return text;
+}
+
+// The dialog's rule: the value's text up to its first zero byte, as a
+// number; not a positive one gives 1.
+std::int32_t CurrentNeighbourhood(const std::optional<std::string>& bytes) {
+    if (!bytes) {
+        return 1;
+    }
+    const std::int32_t number = gamedata::TextToNumber(bytes->substr(0, bytes->find('\0')));
+    return number <= 0 ? 1 : number;
+}
+
+GameLocation InPrefix(const finder::PrefixGame& game) {
+    return {game.dataFolder, game.dataFolder, CurrentNeighbourhood(game.currentNeighbourhoodBytes)};
+}
+
+}  // namespace
+
+GameLocation LocateGame(const GameSource& source) {
+    if (source.dataFolder) {
+        return {*source.dataFolder, *source.dataFolder, 1};
+    }
+    if (source.prefix) {
+        const std::optional<finder::PrefixGame> game = finder::GameInPrefix(*source.prefix);
+        if (!game) {
+            throw Refusal(ExitCode::NotFound, "no game found in the prefix " + *source.prefix +
+                                                  "; give its data folder with --data");
+        }
+        return InPrefix(*game);
+    }
+    const std::string winePrefix =
+        source.winePrefix.empty() ? source.home + "/.wine" : source.winePrefix;
+    const finder::GameSearch search = finder::FindGames(source.home, winePrefix);
+    if (search.games.empty()) {
+        throw Refusal(ExitCode::NotFound, "no game found; looked in " +
+                                              Joined(search.placesLooked) +
+                                              "; give a prefix with --prefix or the data "
+                                              "folder with --data");
+    }
+    if (search.games.size() > 1) {
+        std::vector<std::string> prefixes;
+        for (const finder::PrefixGame& game : search.games) {
+            prefixes.push_back(game.prefix);
+        }
+        throw Refusal(ExitCode::Ambiguous, std::to_string(prefixes.size()) + " games found: " +
+                                               Joined(prefixes) + "; pick one with --prefix");
+    }
+    return InPrefix(search.games.front());
+}
+
+std::optional<std::string> FindInDataFolder(const std::string& dataFolder,
+                                            const std::string& relative) {
+    return finder::FindCaseBlind(dataFolder, relative);
+}
+
+}  // namespace cli

@@ -1,0 +1,86 @@
+// lotwarden-cli: the days of the families of The Sims, from a script or a
+// terminal. Parses the command line and prints; cli_core holds every rule.
+#include <CLI/CLI.hpp>
+#include <cstdio>
+#include <cstdlib>
+#include <iostream>
+#include <string>
+
+#include "cli/commands.h"
+#include "cli/exit_code.h"
+
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
+namespace {
+
+std::string Environment(const char* name) {
+    const char* value = std::getenv(name);
+    return value != nullptr ? value : "";
+}
+
+int Refused(cli::ExitCode code, const std::string& message) {
+    std::cerr << "lotwarden-cli: " << message << "\n";
+    return static_cast<int>(code);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    cli::Options options;
+    CLI::App app("The days in house of the families of The Sims: list them, set them.",
+                 "lotwarden-cli");
+    app.set_version_flag("--version", "lotwarden-cli " LOTWARDEN_VERSION);
+    app.require_subcommand(1);
+    // Options may follow the command too: each command hands what it does
+    // not know back to the program's own options.
+    app.fallthrough();
+    auto* data = app.add_option("--data", options.source.dataFolder,
+                                "the game's data folder, the one that holds UserData");
+    app.add_option("--prefix", options.source.prefix,
+                   "a Wine or Proton prefix holding the game (Linux)")
+        ->excludes(data);
+    app.add_option("--neighbourhood", options.neighbourhood,
+                   "the neighbourhood number (default: the game's current one)");
+    app.add_option("--codepage", options.codePage,
+                   "the code page of the game's names (default: 1252)");
+    app.add_flag("--json", options.json, "one JSON object on standard output");
+
+    app.add_subcommand("where", "the data folder in use and the neighbourhood the commands use")
+        ->callback([&options] { options.command = cli::Command::Where; });
+    app.add_subcommand("neighbourhoods", "the neighbourhood numbers found")->callback([&options] {
+        options.command = cli::Command::Neighbourhoods;
+    });
+    app.add_subcommand("list", "the families of the neighbourhood, with their lots and days")
+        ->callback([&options] { options.command = cli::Command::List; });
+    auto* set = app.add_subcommand("set",
+                                   "writes DAYS (1 to 255) for one family, as Update "
+                                   "Days does");
+    set->callback([&options] { options.command = cli::Command::Set; });
+    set->add_option("--lot", options.lot, "the family's lot");
+    set->add_option("--family", options.family, "the family's name, exactly");
+    set->add_option("DAYS", options.days, "the new days in house, 1 to 255")->required();
+
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::Success& done) {
+        return app.exit(done);
+    } catch (const CLI::ParseError& error) {
+        return Refused(cli::ExitCode::Usage, std::string(error.what()) + "; see --help");
+    }
+    options.source.home = Environment("HOME");
+    options.source.winePrefix = Environment("WINEPREFIX");
+#ifdef _WIN32
+    // The output is UTF-8; a console shows it so only with this code page.
+    SetConsoleOutputCP(CP_UTF8);
+#endif
+    try {
+        std::cout << cli::Run(options) << std::flush;
+    } catch (const cli::Refusal& refusal) {
+        return Refused(refusal.code(), refusal.what());
+    } catch (const std::exception& error) {
+        return Refused(cli::ExitCode::FileError, error.what());
+    }
+    return std::cout ? 0 : static_cast<int>(cli::ExitCode::FileError);
+}

@@ -1,0 +1,59 @@
+#include "cli/neighbourhood.h"
+
+#include <algorithm>
+
+#include "cli/exit_code.h"
+#include "cli/family_order.h"
+#include "cli/game_location.h"
+#include "gamedata/family_scanner.h"
+#include "gamedata/game_data_locator.h"
+#include "gamedata/neighbourhood_finder.h"
+#include "gamedata/number_text.h"
+
+namespace cli {
+namespace {
+
+// The core builds a path by appending to the data folder; below an empty
+// one, what follows the first backslash is the path relative to it.
+std::string BelowDataFolder(const std::string& pathBelowEmptyFolder) {
+    return pathBelowEmptyFolder.substr(1);
+}
+
+}  // namespace
+
+std::vector<Family> LoadFamilies(const std::string& dataFolder, std::int32_t neighbourhood,
+                                 const CodePage& codePage) {
+    const std::string relative =
+        BelowDataFolder(gamedata::NeighbourhoodFile(std::string(), neighbourhood));
+    const std::optional<std::string> file = FindInDataFolder(dataFolder, relative);
+    const std::string label = gamedata::FormatDecimal(neighbourhood);
+    if (!file) {
+        throw Refusal(ExitCode::NotFound, "neighbourhood " + label + " not found: no " + relative +
+                                              " in " + SystemTextToUtf8(dataFolder) +
+                                              "; see the neighbourhoods command");
+    }
+    const auto records = gamedata::ScanFamilies(*file);
+    if (!records) {
+        throw Refusal(ExitCode::FileError,
+                      "cannot read " + SystemTextToUtf8(*file) + "; check its permissions");
+    }
+    const std::string houses = gamedata::HousesFolder(std::string(), neighbourhood);
+    std::vector<Family> families;
+    for (const gamedata::FamilyRecord& record : DialogOrder(*records)) {
+        const std::string house =
+            BelowDataFolder(gamedata::HouseFile(houses, gamedata::FormatLotLabel(record.lot)));
+        families.push_back(
+            {codePage.ToUtf8(record.name), record.lot, FindInDataFolder(dataFolder, house)});
+    }
+    return families;
+}
+
+std::vector<std::string> NeighbourhoodLabels(const std::string& dataFolder) {
+    std::vector<std::string> labels = gamedata::ListNeighbourhoods(dataFolder);
+    // The labels are lower case already, so the list box's order without
+    // regard to case is plain byte order.
+    std::sort(labels.begin(), labels.end());
+    return labels;
+}
+
+}  // namespace cli

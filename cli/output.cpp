@@ -1,0 +1,105 @@
+#include "cli/output.h"
+
+#include <algorithm>
+#include <nlohmann/json.hpp>
+#include <set>
+
+#include "gamedata/number_text.h"
+
+namespace cli {
+namespace {
+
+// Keys in the order the interface lists them, for a person reading along.
+using json = nlohmann::ordered_json;
+
+// A Linux path is bytes and need not be UTF-8: such bytes become U+FFFD
+// rather than ending the program.
+std::string Dumped(const json& object) {
+    return object.dump(-1, ' ', false, json::error_handler_t::replace) + "\n";
+}
+
+// Characters, not bytes, so that names with accents line up.
+std::size_t Utf8Width(const std::string& text) {
+    return static_cast<std::size_t>(std::count_if(text.begin(), text.end(), [](char c) {
+        return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    }));
+}
+
+std::string PaddedRight(const std::string& text, std::size_t width) {
+    return text + std::string(width - std::min(width, Utf8Width(text)), ' ');
+}
+
+std::string PaddedLeft(const std::string& text, std::size_t width) {
+    return std::string(width - std::min(width, text.size()), ' ') + text;
+}
+
+}  // namespace
+
+std::string ToJson(const WhereResult& result) {
+    return Dumped({{"data_folder", result.dataFolder}, {"neighbourhood", result.neighbourhood}});
+}
+
+std::string ToJson(const NeighbourhoodsResult& result) {
+    std::set<std::int32_t> numbers;
+    for (const std::string& label : result.labels) {
+        numbers.insert(gamedata::TextToNumber(label));
+    }
+    return Dumped({{"data_folder", result.dataFolder}, {"neighbourhoods", numbers}});
+}
+
+std::string ToJson(const ListResult& result) {
+    json families = json::array();
+    for (const FamilyRow& family : result.families) {
+        families.push_back({{"name", family.name},
+                            {"lot", family.lot},
+                            {"days", family.days ? json(*family.days) : json(nullptr)}});
+    }
+    return Dumped({{"data_folder", result.dataFolder},
+                   {"neighbourhood", result.neighbourhood},
+                   {"families", families}});
+}
+
+std::string ToJson(const SetResult& result) {
+    return Dumped({{"name", result.name},
+                   {"lot", result.lot},
+                   {"days", result.days},
+                   {"previous", result.previous}});
+}
+
+std::string ToText(const WhereResult& result) {
+    return "Data folder:   " + result.dataFolder +
+           "\nNeighbourhood: " + gamedata::FormatDecimal(result.neighbourhood) + "\n";
+}
+
+std::string ToText(const NeighbourhoodsResult& result) {
+    std::string text;
+    for (const std::string& label : result.labels) {
+        text += label + "\n";
+    }
+    return text;
+}
+
+std::string ToText(const ListResult& result) {
+    const std::string nameHeading = "Family Name";
+    std::size_t nameWidth = nameHeading.size();
+    for (const FamilyRow& family : result.families) {
+        nameWidth = std::max(nameWidth, Utf8Width(family.name));
+    }
+    // The dialog's column titles; a family without a house file shows "-".
+    std::string text = PaddedRight(nameHeading, nameWidth) + "  Lot #  Days in House\n";
+    for (const FamilyRow& family : result.families) {
+        const std::string days = family.days ? gamedata::FormatDecimal(*family.days) : "-";
+        text += PaddedRight(family.name, nameWidth) + "  " +
+                PaddedLeft(gamedata::FormatDecimal(family.lot), 5) + "  " + PaddedLeft(days, 13) +
+                "\n";
+    }
+    return text;
+}
+
+std::string ToText(const SetResult& result) {
+    return result.name + " (lot " + gamedata::FormatDecimal(result.lot) +
+           "): " + gamedata::FormatDecimal(result.previous) + " -> " +
+           gamedata::FormatDecimal(result.days) + "\n";
+}
+
+}  // namespace cli

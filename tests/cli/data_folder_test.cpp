@@ -1,0 +1,148 @@
+// The built program on a data folder given with --data, row by row through
+// every exit code. Every row is checked against a fingerprint of the whole
+// folder: a refusal changes nothing, and a set changes bytes 208 and 209 of
+// its one house file to the days written, and nothing else.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "tests/cli/cli_process.h"
+#include "tests/support/file_tree.h"
+#include "tests/support/test_files.h"
+#include "tools/gamegen/gamegen.h"
+
+namespace {
+
+using Arguments = std::vector<std::string>;  // "{data}" stands for the data folder
+
+struct Row {
+    Arguments arguments;
+    int exitCode;
+    // Done: standard output exactly. Refused: a part of the one line on
+    // standard error. "{data}" again stands for the folder.
+    std::string shown;
+    std::string houseFile;  // the house file a set writes, below the folder
+    int days;
+};
+
+Row Done(Arguments arguments, std::string out) {
+    return {std::move(arguments), 0, std::move(out), "", 0};
+}
+
+Row Wrote(Arguments arguments, std::string out, std::string houseFile, int days) {
+    return {std::move(arguments), 0, std::move(out), std::move(houseFile), days};
+}
+
+Row Refused(Arguments arguments, int exitCode, std::string errPart) {
+    return {std::move(arguments), exitCode, std::move(errPart), "", 0};
+}
+
+std::string Substituted(std::string text, const std::string& data) {
+    for (std::size_t at = text.find("{data}"); at != std::string::npos;
+         at = text.find("{data}", at + data.size())) {
+        text.replace(at, 6, data);
+    }
+    return text;
+}
+
+// Rows run in order on one folder, so the days a set finds are those an
+// earlier row left.
+const Row kRows[] = {
+    Done({"--data", "{data}", "list", "--json"},
+         "{\"data_folder\":\"{data}\",\"neighbourhood\":1,\"families\":["
+         "{\"name\":\"Brightwater\",\"lot\":7,\"days\":112},"
+         "{\"name\":\"Ekstr\xC3\xB6m\",\"lot\":9,\"days\":1},"
+         "{\"name\":\"Hollowell\",\"lot\":5,\"days\":37},"
+         "{\"name\":\"Lost\",\"lot\":11,\"days\":null},"
+         "{\"name\":\"Short\",\"lot\":12,\"days\":7},"
+         "{\"name\":\"Smith\",\"lot\":8,\"days\":20},"
+         "{\"name\":\"Smith\",\"lot\":3,\"days\":10}]}\n"),
+    Done({"list", "--neighbourhood", "2", "--data", "{data}"},
+         "Family Name  Lot #  Days in House\n"
+         "Abernathy       15            140\n"
+         "Delacroix        4             90\n"),
+    Done({"--json", "where", "--data", "{data}"},
+         "{\"data_folder\":\"{data}\",\"neighbourhood\":1}\n"),
+    Done({"neighbourhoods", "--json", "--data", "{data}"},
+         "{\"data_folder\":\"{data}\",\"neighbourhoods\":[1,2]}\n"),
+    Wrote({"--data", "{data}", "--neighbourhood", "2", "set", "--lot", "15", "30"},
+          "Abernathy (lot 15): 140 -> 30\n", "UserData2/Houses/house15.iff", 30),
+    Wrote({"set", "--family", "Ekstr\xC3\xB6m", "255", "--data", "{data}", "--json"},
+          "{\"name\":\"Ekstr\xC3\xB6m\",\"lot\":9,\"days\":255,\"previous\":1}\n",
+          "UserData/Houses/house09.iff", 255),
+    Wrote({"--data", "{data}", "set", "--family", "Smith", "--lot", "3", "9"},
+          "Smith (lot 3): 10 -> 9\n", "UserData/Houses/house03.iff", 9),
+    Done({"--version"}, "lotwarden-cli 2.1.0\n"),
+    Refused({"--data", "{data}", "set", "--lot", "5", "12abc"}, 1, "DAYS \"12abc\" is refused"),
+    Refused({"--data", "{data}", "set", "--lot", "5", "+5"}, 1, "DAYS \"+5\""),
+    Refused({"--data", "{data}", "set", "--lot", "5", " 7"}, 1, "DAYS \" 7\""),
+    Refused({"--data", "{data}", "set", "--lot", "5", "0"}, 1, "give 1 to 255"),
+    Refused({"--data", "{data}", "set", "--lot", "5", "256"}, 1, "DAYS \"256\""),
+    Refused({"--data", "{data}", "set", "--lot", "5", ""}, 1, "DAYS \"\""),
+    Refused({"--data", "{data}", "set", "30"}, 1, "give --lot or --family"),
+    Refused({"--data", "{data}", "--prefix", "{data}", "list"}, 1, "--prefix"),
+    Refused({"--data", "{data}"}, 1, "see --help"),
+    Refused({"--data", "{data}", "list", "--colour"}, 1, "--colour"),
+    Refused({"--data", "{data}", "--codepage", "1251", "set", "--family", "Ekstr\xC3\xB6m", "5"}, 2,
+            "no family \"Ekstr\xC3\xB6m\" in neighbourhood 1"),
+    Refused({"--data", "{data}", "set", "--lot", "99", "5"}, 2, "no family on lot 99"),
+    Refused({"--data", "{data}", "set", "--lot", "11", "5"}, 2, "Lost (lot 11) is missing"),
+    Refused({"--data", "{data}", "--neighbourhood", "7", "list"}, 2, "neighbourhood 7 not found"),
+    Refused({"--data", "{data}/elsewhere", "where"}, 2, "{data}/elsewhere is not there"),
+    Refused({"--data", "{data}", "set", "--family", "Smith", "5"}, 3,
+            "2 families \"Smith\": Smith (lot 8), Smith (lot 3); pick one with --lot"),
+    Refused({"--data", "{data}", "set", "--lot", "12", "5"}, 4, "shorter than 210 bytes"),
+};
+
+TEST(DataFolderTest, EveryRowDoesWhatItSaysAndTouchesOnlyItsTwoBytes) {
+    const test_support::TempFolder game;
+    gamegen::WriteGameFolder(game.path(),
+                             {{"UserData",
+                               {{"Hollowell", 5, 37},
+                                {"Brightwater", 7, 112},
+                                {"Smith", 3, 10},
+                                {"Smith", 8, 20},
+                                {"Ekstr\xF6m", 9, 1},
+                                {"Lost", 11, 5},
+                                {"Short", 12, 7},
+                                {"Homeless", 0, 0}}},
+                              {"UserData2", {{"Abernathy", 15, 140}, {"Delacroix", 4, 90}}}});
+    std::filesystem::remove(game.path() / "UserData/Houses/house11.iff");
+    gamegen::WriteFileBytes(game.path() / "UserData/Houses/house12.iff",
+                            gamegen::HouseFileBytes(7).substr(0, gamegen::kDaysOffset + 1));
+    const std::string data = game.path().string();
+
+    for (const Row& row : kRows) {
+        std::vector<std::string> arguments;
+        for (const std::string& argument : row.arguments) {
+            arguments.push_back(Substituted(argument, data));
+        }
+        SCOPED_TRACE(testing::PrintToString(arguments));
+        test_support::TreeSnapshot expected = test_support::SnapshotTree(game.path());
+        if (!row.houseFile.empty()) {
+            std::string bytes = *test_support::ReadBytes((game.path() / row.houseFile).string());
+            bytes[gamegen::kDaysOffset] = static_cast<char>(row.days & 0xFF);
+            bytes[gamegen::kDaysOffset + 1] = static_cast<char>(row.days >> 8);
+            expected[row.houseFile] = test_support::FingerprintOf(bytes);
+        }
+
+        const cli_test::CliOutcome outcome = cli_test::RunCli(arguments, {});
+
+        EXPECT_EQ(outcome.exitCode, row.exitCode);
+        if (row.exitCode == 0) {
+            EXPECT_EQ(outcome.out, Substituted(row.shown, data));
+            EXPECT_EQ(outcome.err, "");
+        } else {
+            EXPECT_EQ(outcome.out, "");
+            EXPECT_NE(outcome.err.find(Substituted(row.shown, data)), std::string::npos)
+                << outcome.err;
+            EXPECT_EQ(outcome.err.find('\n'), outcome.err.size() - 1) << outcome.err;
+        }
+        EXPECT_EQ(test_support::TreeDifferences(expected, test_support::SnapshotTree(game.path())),
+                  std::vector<std::string>());
+    }
+}
+
+}  // namespace
