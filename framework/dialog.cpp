@@ -119,7 +119,12 @@ void CDialog::OnCancel() {
 }
 
 LRESULT CDialog::OnHelpInfo(WPARAM, LPARAM) {
-    Send(WM_COMMAND, ID_HELP);
+    // A message box hands F1 on to its owner, which it has disabled (under
+    // Wine, twice). Help asked for inside a box is not this dialog's to give:
+    // answered, every press would put one more box on top of it.
+    if (IsWindowEnabled(GetSafeHwnd())) {
+        Send(WM_COMMAND, ID_HELP);
+    }
     return TRUE;
 }
 

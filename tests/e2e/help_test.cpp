@@ -1,16 +1,21 @@
 // Help in the real program, asked for with the Help button or with F1 in
 // either dialog: the help file beside it opens in the help viewer; without
-// it, the message names where the file was expected; a viewer planted
-// beside it never runs.
+// it, the message names where the file was expected; F1 inside a message
+// box opens nothing more; a viewer, or any DLL, planted beside it never runs.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <initializer_list>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "common/unique_handle.h"
 #include "res/resource.h"
 #include "tests/e2e/lotwarden_session.h"
 #include "tests/e2e/program_window.h"
 #include "tests/support/game_key.h"
+#include "tests/support/list_view.h"
 #include "tests/support/test_files.h"
 #include "tests/support/window_text.h"
 #include "tools/gamegen/gamegen.h"
@@ -28,17 +33,25 @@ void Press(HWND dialog, int id) {
                  reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
 }
 
-// A key press as the keyboard makes it, into the window in front; the
+// Key presses as the keyboard makes them, into the window in front; the
 // system turns F1 into a help request only for such input, while the
-// program's own loop takes it from the queue.
-void PressF1(HWND window) {
+// program's own loop takes them from the queue, in order.
+void PressKeys(HWND window, std::initializer_list<WORD> keys) {
     SetForegroundWindow(window);
-    INPUT keys[2] = {};
-    keys[0].type = INPUT_KEYBOARD;
-    keys[0].ki.wVk = VK_F1;
-    keys[1] = keys[0];
-    keys[1].ki.dwFlags = KEYEVENTF_KEYUP;
-    SendInput(2, keys, sizeof(INPUT));
+    std::vector<INPUT> input;
+    for (WORD key : keys) {
+        INPUT press{};
+        press.type = INPUT_KEYBOARD;
+        press.ki.wVk = key;
+        input.push_back(press);
+        press.ki.dwFlags = KEYEVENTF_KEYUP;
+        input.push_back(press);
+    }
+    SendInput(static_cast<UINT>(input.size()), input.data(), sizeof(INPUT));
+}
+
+void PressF1(HWND window) {
+    PressKeys(window, {VK_F1});
 }
 
 // One way to ask for help; answers the dialog it was asked in.
@@ -89,8 +102,21 @@ protected:
         return program.WaitForExit(10000, &exitCode) && exitCode == 0;
     }
 
+    // A copy of the program in a folder of its own, without its help file.
+    std::string ProgramAlone() const {
+        Plant("Lotwarden.exe", "Lotwarden.exe");
+        return folder_.File("Lotwarden.exe");
+    }
+
+    // A file from beside this test, put beside the copy under another name.
+    void Plant(const char* file, const char* as) const {
+        ASSERT_TRUE(CopyFileA(e2e::ExeBesideThisOne(file).c_str(), folder_.File(as).c_str(), TRUE))
+            << file;
+    }
+
     test_support::TempFolder game_;
     test_support::GameKey key_;
+    test_support::TempFolder folder_;
 };
 
 class HelpRequestTest : public LotwardenHelpTest,
@@ -113,10 +139,7 @@ TEST_P(HelpRequestTest, OpensTheHelpFileBesideTheProgramAndTheProgramStillEndsCl
 }
 
 TEST_P(HelpRequestTest, WithoutTheHelpFileTheMessageNamesWhereItWasExpected) {
-    test_support::TempFolder folder;
-    const std::string exe = folder.File("Lotwarden.exe");
-    ASSERT_TRUE(CopyFileA(e2e::ExeBesideThisOne("Lotwarden.exe").c_str(), exe.c_str(), TRUE));
-    e2e::RunningProgram program(exe);
+    e2e::RunningProgram program(ProgramAlone());
     HWND dialog = program.WaitForWindow("Lotwarden", 20000);
     ASSERT_NE(dialog, nullptr) << "the Lotwarden window did not appear";
 
@@ -126,7 +149,7 @@ TEST_P(HelpRequestTest, WithoutTheHelpFileTheMessageNamesWhereItWasExpected) {
     ASSERT_NE(message, nullptr) << "no message";
     EXPECT_EQ(GetWindow(message, GW_OWNER), asked);
     const std::string text = test_support::ItemText(message, kMessageTextId);
-    EXPECT_EQ(text.substr(text.rfind('\n') + 1), folder.File("Lotwarden.chm")) << text;
+    EXPECT_EQ(text.substr(text.rfind('\n') + 1), folder_.File("Lotwarden.chm")) << text;
     EXPECT_EQ(program.WaitForWindow(kHelpCaption, 0), nullptr);
 
     PostMessageA(message, WM_COMMAND, IDOK, 0);
@@ -178,13 +201,9 @@ private:
 };
 
 TEST_F(LotwardenHelpTest, AViewerPlantedBesideTheProgramNeverRuns) {
-    test_support::TempFolder folder;
-    for (const char* file : {"Lotwarden.exe", "Lotwarden.chm"}) {
-        ASSERT_TRUE(
-            CopyFileA(e2e::ExeBesideThisOne(file).c_str(), folder.File(file).c_str(), TRUE));
-    }
-    ASSERT_TRUE(CopyFileA(e2e::ExeBesideThisOne("planted\\hhctrl.ocx").c_str(),
-                          folder.File("hhctrl.ocx").c_str(), TRUE));
+    const std::string program = ProgramAlone();
+    Plant("Lotwarden.chm", "Lotwarden.chm");
+    Plant("planted\\hhctrl.ocx", "hhctrl.ocx");
     // The viewer's registered location, unreadable: longer than any path.
     const ReplacedRegistryText registration(
         HKEY_CLASSES_ROOT, "CLSID\\{ADB880A6-D8FF-11CF-9377-00AA003B7A11}\\InprocServer32", nullptr,
@@ -193,15 +212,110 @@ TEST_F(LotwardenHelpTest, AViewerPlantedBesideTheProgramNeverRuns) {
     // the file lies, unless told to take the file first as Windows does.
     const ReplacedRegistryText loadOrder(HKEY_CURRENT_USER, "Software\\Wine\\DllOverrides",
                                          "hhctrl.ocx", "native,builtin");
-    e2e::RunningProgram program(folder.File("Lotwarden.exe"));
-    HWND dialog = program.WaitForWindow("Lotwarden", 20000);
+    e2e::RunningProgram running(program);
+    HWND dialog = running.WaitForWindow("Lotwarden", 20000);
     ASSERT_NE(dialog, nullptr) << "the Lotwarden window did not appear";
 
     Press(dialog, IDC_HELP_BUTTON);
-    EXPECT_NE(program.WaitForWindow(kHelpCaption, 20000), nullptr) << "no help window";
-    EXPECT_EQ(GetFileAttributesA(folder.File("hhctrl.ocx.loaded").c_str()), INVALID_FILE_ATTRIBUTES)
+    EXPECT_NE(running.WaitForWindow(kHelpCaption, 20000), nullptr) << "no help window";
+    EXPECT_EQ(GetFileAttributesA(folder_.File("hhctrl.ocx.loaded").c_str()),
+              INVALID_FILE_ATTRIBUTES)
         << "the planted hhctrl.ocx was loaded";
+    EXPECT_TRUE(CloseAndExit(running, dialog, dialog));
+}
+
+// LoadLibraryA run inside the program, as the system's code there asks for
+// a DLL by bare name: the module's address, 0 when nothing loaded, nothing
+// when the call could not be made. Both sides are 32-bit, and kernel32 lies
+// at one address in every process of a session.
+std::optional<DWORD> LoadInProgram(HANDLE process, const std::string& dll) {
+    void* name = VirtualAllocEx(process, nullptr, dll.size() + 1, MEM_COMMIT, PAGE_READWRITE);
+    DWORD module = 0;
+    bool called =
+        name != nullptr && WriteProcessMemory(process, name, dll.c_str(), dll.size() + 1, nullptr);
+    if (called) {
+        const auto loadLibrary =
+            reinterpret_cast<LPTHREAD_START_ROUTINE>(reinterpret_cast<void (*)()>(
+                GetProcAddress(GetModuleHandleA("kernel32.dll"), "LoadLibraryA")));
+        const UniqueHandle<HANDLE, &CloseHandle> thread(
+            CreateRemoteThread(process, nullptr, 0, loadLibrary, name, 0, nullptr));
+        called = thread && WaitForSingleObject(thread.Get(), e2e::kDeadlineMs) == WAIT_OBJECT_0 &&
+                 GetExitCodeThread(thread.Get(), &module);
+    }
+    if (name != nullptr) {
+        VirtualFreeEx(process, name, 0, MEM_RELEASE);
+    }
+    return called ? std::optional<DWORD>(module) : std::nullopt;
+}
+
+TEST_F(LotwardenHelpTest, ADllBesideTheProgramIsNeverLoadedByBareName) {
+    const std::string program = ProgramAlone();
+    Plant("planted\\hhctrl.ocx", "planted.dll");
+    e2e::RunningProgram running(program);
+    HWND dialog = running.WaitForWindow("Lotwarden", 20000);
+    ASSERT_NE(dialog, nullptr) << "the Lotwarden window did not appear";
+
+    const std::optional<DWORD> module = LoadInProgram(running.Process(), "planted.dll");
+    ASSERT_TRUE(module.has_value()) << "LoadLibraryA could not be run in the program";
+    EXPECT_EQ(*module, 0u);
+    EXPECT_EQ(GetFileAttributesA(folder_.File("planted.dll.loaded").c_str()),
+              INVALID_FILE_ATTRIBUTES)
+        << "the planted DLL's DllMain ran";
+    EXPECT_TRUE(CloseAndExit(running, dialog, dialog));
+}
+
+// A message box of the program, and how the user brings it up.
+struct MessageBoxCase {
+    const char* name;
+    const char* caption;
+    void (*open)(HWND mainDialog);
+};
+
+void AskForHelp(HWND mainDialog) {
+    PressF1(mainDialog);
+}
+
+void UpdateWithZeroDays(HWND mainDialog) {
+    test_support::SelectListRow(GetDlgItem(mainDialog, IDC_FAMILY_TABLE), 0);
+    HWND daysBox = GetDlgItem(mainDialog, IDC_DAYS);
+    SendMessageA(daysBox, EM_SETSEL, 0, -1);
+    PostMessageA(daysBox, WM_CHAR, '0', 1);
+    HWND update = GetDlgItem(mainDialog, IDC_UPDATE_DAYS);
+    e2e::Eventually([&] { return IsWindowEnabled(update) != FALSE; });
+    Press(mainDialog, IDC_UPDATE_DAYS);
+}
+
+class F1InAMessageBoxTest : public LotwardenHelpTest,
+                            public testing::WithParamInterface<MessageBoxCase> {};
+
+TEST_P(F1InAMessageBoxTest, OpensNothingAndOKLeavesNoBox) {
+    e2e::RunningProgram program(ProgramAlone());
+    HWND dialog = program.WaitForWindow("Lotwarden", 20000);
+    ASSERT_NE(dialog, nullptr) << "the Lotwarden window did not appear";
+    GetParam().open(dialog);
+    HWND box = program.WaitForWindow(GetParam().caption, 20000);
+    ASSERT_NE(box, nullptr) << "no message";
+
+    // Enter comes after the F1s: a box they brought up would take it in
+    // place of this one, and stay.
+    PressKeys(box, {VK_F1, VK_F1, VK_RETURN});
+    std::size_t mostBoxes = 0;
+    EXPECT_TRUE(e2e::Eventually(
+        [&] {
+            const std::size_t boxes = program.VisibleWindows().size() - 1;
+            mostBoxes = std::max(mostBoxes, boxes);
+            return boxes == 0;
+        },
+        10000))
+        << "a message is still up";
+    EXPECT_EQ(mostBoxes, 1u);
     EXPECT_TRUE(CloseAndExit(program, dialog, dialog));
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Boxes, F1InAMessageBoxTest,
+    testing::Values(MessageBoxCase{"HelpError", kMessageCaption, &AskForHelp},
+                    MessageBoxCase{"BadInput", "Bad Input", &UpdateWithZeroDays}),
+    [](const testing::TestParamInfo<MessageBoxCase>& info) { return info.param.name; });
 
 }  // namespace

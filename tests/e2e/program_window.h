@@ -24,6 +24,7 @@ public:
     // True when the process ended within the time; its exit code then.
     bool WaitForExit(DWORD timeoutMs, DWORD* exitCode) const;
     bool HasEnded() const;
+    HANDLE Process() const { return process_.hProcess; }
 
 private:
     PROCESS_INFORMATION process_{};

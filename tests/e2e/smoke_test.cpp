@@ -60,10 +60,10 @@ BOOL CALLBACK AddLanguages(HMODULE module, LPCSTR type, LPSTR name, LONG_PTR fou
 }
 
 // What Windows reads from the program's file before it runs: one manifest,
-// for the common controls 6, with no execution level, which would turn off
-// the file virtualisation through which the game's classic installation
-// keeps its saves.
-TEST(LotwardenProgram, CarriesOneManifestForCommonControls6AndNoExecutionLevel) {
+// for the common controls 6 and GDI scaling, with no execution level, which
+// would turn off the file virtualisation through which the game's classic
+// installation keeps its saves.
+TEST(LotwardenProgram, CarriesOneManifestForCommonControls6AndGdiScalingAndNoExecutionLevel) {
     const UniqueHandle<HMODULE, &FreeLibrary> exe(
         LoadLibraryExA(e2e::ExeBesideThisOne("Lotwarden.exe").c_str(), nullptr,
                        LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE));
@@ -79,6 +79,11 @@ TEST(LotwardenProgram, CarriesOneManifestForCommonControls6AndNoExecutionLevel) 
                            SizeofResource(exe.Get(), found));
     EXPECT_NE(text.find(R"(name="Microsoft.Windows.Common-Controls" version="6.0.0.0")"),
               std::string::npos)
+        << text;
+    EXPECT_NE(
+        text.find(
+            R"(<gdiScaling xmlns="http://schemas.microsoft.com/SMI/2017/WindowsSettings">true</gdiScaling>)"),
+        std::string::npos)
         << text;
     EXPECT_EQ(text.find("requestedExecutionLevel"), std::string::npos) << text;
 }
