@@ -14,6 +14,10 @@ FUZZ_SECONDS  ?= 120
 FUZZ_MERGE    ?= 0
 NATIVE_CMAKE  := -DCMAKE_BUILD_TYPE=RelWithDebInfo
 WINDOWS_CMAKE := -DCMAKE_BUILD_TYPE=MinSizeRel -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake
+WINDOWS64_CMAKE := -DCMAKE_BUILD_TYPE=MinSizeRel -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-x86_64.cmake
+# The Windows build the Wine tests run: the 32-bit program players get, or,
+# where the kernel runs no 32-bit code, the same sources built for 64 bits.
+WINE_TREE     := $(if $(filter x86_64,$(shell scripts/wine-arch)),windows64,windows)
 FUZZ_CMAKE    := -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLOTWARDEN_FUZZ=ON \
                  -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++
 
@@ -22,7 +26,7 @@ configure = test -f $(BUILD)/$(1)/CMakeCache.txt || cmake -S . -B $(BUILD)/$(1) 
 build     = cmake --build $(BUILD)/$(1) -j $(JOBS) $(if $(2),--target $(2))
 ctest     = ctest --test-dir $(BUILD)/$(1) --output-on-failure --no-tests=error
 
-.PHONY: all bootstrap native sanitize windows test test-native test-sanitize test-threads test-windows \
+.PHONY: all bootstrap native sanitize windows windows64 test test-native test-sanitize test-threads test-windows \
         demo bench package fuzz format clean
 
 all: native windows
@@ -42,6 +46,10 @@ windows: bootstrap
 	$(call configure,windows,$(WINDOWS_CMAKE))
 	$(call build,windows)
 
+windows64: bootstrap
+	$(call configure,windows64,$(WINDOWS64_CMAKE))
+	$(call build,windows64)
+
 test-native: native
 	$(call ctest,native) -j $(JOBS)
 
@@ -56,9 +64,10 @@ test-threads: bootstrap
 	$(BUILD)/threads/tests/gamedata/days_read_ahead_tests
 
 # One Wine session (display, prefix, wineserver) for the whole run. The
-# label keeps the count honest: no Wine test found is a failure.
-test-windows: windows
-	scripts/wine-session $(call ctest,windows) -L wine
+# label keeps the count honest: no Wine test found is a failure. The
+# program players get is built in any case.
+test-windows: windows $(WINE_TREE)
+	scripts/wine-session $(call ctest,$(WINE_TREE)) -L wine
 
 test: test-native test-sanitize test-threads test-windows
 
