@@ -74,11 +74,11 @@ test: test-native test-sanitize test-threads test-windows
 # Only what the demo runs: the program, its help file and the game-folder
 # generator, not the tests, so a player's first command is quick.
 demo: bootstrap
-	$(call configure,windows,$(WINDOWS_CMAKE))
-	$(call build,windows,Lotwarden lotwarden_help)
+	$(call configure,$(WINE_TREE),$(if $(filter windows64,$(WINE_TREE)),$(WINDOWS64_CMAKE),$(WINDOWS_CMAKE)))
+	$(call build,$(WINE_TREE),Lotwarden lotwarden_help)
 	$(call configure,native,$(NATIVE_CMAKE))
 	$(call build,native,make-game-folder)
-	scripts/demo
+	scripts/demo $(CURDIR)/$(BUILD)/$(WINE_TREE)/Lotwarden.exe
 
 bench: native windows
 	$(BUILD)/native/bench/lotwarden-bench

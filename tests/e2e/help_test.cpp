@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <initializer_list>
 #include <optional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -270,6 +271,10 @@ struct MessageBoxCase {
     const char* caption;
     void (*open)(HWND mainDialog);
 };
+
+void PrintTo(const MessageBoxCase& box, std::ostream* out) {
+    *out << box.name;
+}
 
 void AskForHelp(HWND mainDialog) {
     PressF1(mainDialog);
