@@ -10,6 +10,8 @@
 #include "cli/exit_code.h"
 
 #ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
 #include <windows.h>
 #endif
 
@@ -73,7 +75,9 @@ int main(int argc, char** argv) {
     options.source.winePrefix = Environment("WINEPREFIX");
 #ifdef _WIN32
     // The output is UTF-8; a console shows it so only with this code page.
+    // Byte for byte as on Linux, so one script reads both: no CR before LF.
     SetConsoleOutputCP(CP_UTF8);
+    _setmode(_fileno(stdout), _O_BINARY);
 #endif
     try {
         std::cout << cli::Run(options) << std::flush;
