@@ -15,7 +15,9 @@ struct PrefixGame {
     std::string dataFolder;  // native path of the data folder, the one holding UserData
     // The raw bytes of SIMS_CURRENT_NEIGHBORHOOD_NUM as the dialog would read
     // them (text as it is, a dword or hex value as its bytes); nothing when
-    // the key or value is missing.
+    // the key or value is missing. Text comes as UTF-8 with the terminating
+    // zero the registry stores ("2" reads as "2\0"), as RegQueryValueExA
+    // hands it over; gamedata's rules take text up to its first zero byte.
     std::optional<std::string> currentNeighbourhoodBytes;
 };
 
@@ -26,6 +28,11 @@ struct PrefixGame {
 // otherwise the re-release's folder under drive_c/users/<user>/Saved Games,
 // for the one user that has it. Nothing when the folder is no prefix or holds
 // no game.
+// A SIMS_DATA that is readable (up to 1024 bytes) and maps to a drive is the
+// game even when its folder is missing, as for the Windows program: the
+// parts not found are appended as written. One without a drive letter or on
+// an unmapped drive counts as missing. Should several users have the
+// re-release's folder, the first user name by byte order wins.
 std::optional<PrefixGame> GameInPrefix(const std::string& folder);
 
 struct GameSearch {
