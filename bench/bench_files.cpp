@@ -92,6 +92,39 @@ std::vector<std::string> HouseFiles(std::size_t count) {
     return paths;
 }
 
+std::string GameFolder(std::size_t families) {
+    const std::filesystem::path folder = DataFolder() / ("game-" + std::to_string(families));
+    // The neighbourhood file goes last, under a temporary name and renamed,
+    // so an interrupted run leaves no folder a later run takes as whole.
+    WriteInChildProcess([&] {
+        if (std::filesystem::exists(folder / "UserData" / "neighborhood.iff")) {
+            return;
+        }
+        gamegen::NeighbourhoodPlan neighbourhood{"UserData", {}};
+        for (std::size_t lot = 1; lot <= families; ++lot) {
+            neighbourhood.families.push_back({"Family " + std::to_string(lot),
+                                              static_cast<std::int32_t>(lot),
+                                              static_cast<std::int16_t>(lot % 255 + 1)});
+        }
+        const std::filesystem::path partial = DataFolder() / "game-partial";
+        std::filesystem::remove_all(partial);
+        gamegen::WriteGameFolder(partial, {neighbourhood});
+        std::filesystem::remove_all(folder);
+        std::filesystem::rename(partial, folder);
+    });
+    return folder.string();
+}
+
+std::vector<std::string> GameHouseFiles(std::size_t families) {
+    const std::filesystem::path houses =
+        std::filesystem::path(GameFolder(families)) / "UserData" / "Houses";
+    std::vector<std::string> paths;
+    for (std::size_t lot = 1; lot <= families; ++lot) {
+        paths.push_back((houses / gamegen::HouseFileName(static_cast<std::int32_t>(lot))).string());
+    }
+    return paths;
+}
+
 void WarmCache(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     std::vector<char> block(1024 * 1024);

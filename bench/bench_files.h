@@ -13,6 +13,13 @@ std::string NeighbourhoodFile(std::size_t mebibytes);
 // count generated house files, written once like the neighbourhood files.
 std::vector<std::string> HouseFiles(std::size_t count);
 
+// A game data folder whose UserData holds this many families, each in its
+// own house file on lots 1 to families; written once. Its path.
+std::string GameFolder(std::size_t families);
+
+// The house files of GameFolder(families), in lot order.
+std::vector<std::string> GameHouseFiles(std::size_t families);
+
 // Reads the whole file once so timed runs find it in the page cache.
 void WarmCache(const std::string& path);
 

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "bench/bench_files.h"
+#include "bench/cli_list_bench.h"
 #include "bench/peak_memory.h"
 #include "bench/ratio_reporter.h"
 #include "gamedata/family_scanner.h"
@@ -133,8 +134,10 @@ int main(int argc, char** argv) {
         return 1;
     }
     bench::RegisterBenchmarks();
+    bench::RegisterCliListBenchmarks();
     bench::RatioReporter reporter({{"ScanFamilies/64MiB", "BarePass/64MiB", 0.5},
-                                   {"ScanFamilies/64MiB", "ReferenceScan/64MiB", 5.0}});
+                                   {"ScanFamilies/64MiB", "ReferenceScan/64MiB", 5.0},
+                                   {"CliList/1000Families", "ReadDays/1000GameHouses", 0.5}});
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
     return 0;

@@ -1,3 +1,5 @@
+#include <sys/stat.h>
+
 #include <string>
 #include <vector>
 
@@ -5,6 +7,7 @@
 #include "cli/game_location.h"
 #include "finder/case_blind_path.h"
 #include "finder/game_search.h"
+#include "gamedata/file_handle.h"
 #include "gamedata/number_text.h"
 
 namespace cli {
@@ -68,6 +71,14 @@ GameLocation LocateGame(const GameSource& source) {
 
 std::optional<std::string> FindInDataFolder(const std::string& dataFolder,
                                             const std::string& relative) {
+    // An exact spelling wins over every other match, so a path found as
+    // spelt needs no folder listing: a neighbourhood of a thousand families
+    // would otherwise list its Houses folder a thousand times.
+    const std::string exact = dataFolder + "/" + gamedata::ToPlatformPath(relative);
+    struct stat status {};
+    if (stat(exact.c_str(), &status) == 0) {
+        return exact;
+    }
     return finder::FindCaseBlind(dataFolder, relative);
 }
 

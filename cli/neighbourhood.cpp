@@ -37,13 +37,15 @@ std::vector<Family> LoadFamilies(const std::string& dataFolder, std::int32_t nei
         throw Refusal(ExitCode::FileError,
                       "cannot read " + SystemTextToUtf8(*file) + "; check its permissions");
     }
-    const std::string houses = gamedata::HousesFolder(std::string(), neighbourhood);
+    // Found once: each house file is then looked for in it alone.
+    const std::optional<std::string> houses = FindInDataFolder(
+        dataFolder, BelowDataFolder(gamedata::HousesFolder(std::string(), neighbourhood)));
     std::vector<Family> families;
     for (const gamedata::FamilyRecord& record : DialogOrder(*records)) {
-        const std::string house =
-            BelowDataFolder(gamedata::HouseFile(houses, gamedata::FormatLotLabel(record.lot)));
-        families.push_back(
-            {codePage.ToUtf8(record.name), record.lot, FindInDataFolder(dataFolder, house)});
+        const std::string house = BelowDataFolder(
+            gamedata::HouseFile(std::string(), gamedata::FormatLotLabel(record.lot)));
+        families.push_back({codePage.ToUtf8(record.name), record.lot,
+                            houses ? FindInDataFolder(*houses, house) : std::nullopt});
     }
     return families;
 }
