@@ -4,6 +4,7 @@
 #   make bench  the game-data benchmarks (native, optimised), then the
 #               start-up benchmarks under Wine, warm and cold
 #   make package  the zip a player downloads (build/windows/Lotwarden-<version>.zip)
+#               and lotwarden-cli for Linux (build/native/lotwarden-cli-<version>-linux-x86_64.tar.gz)
 #   make fuzz   the libFuzzer targets, FUZZ_SECONDS each (clang; FUZZ_MERGE=1
 #               merges inputs with new coverage into fuzz/corpus)
 
@@ -87,6 +88,8 @@ bench: native windows
 
 package: windows
 	cd $(BUILD)/windows && cpack
+	$(call configure,native,$(NATIVE_CMAKE))
+	$(call build,native,cli_package)
 
 # Its own tree, built with clang; only the fuzz programs are built in it.
 # The committed corpora are replayed first, then each target is fuzzed.
@@ -97,7 +100,7 @@ fuzz: bootstrap
 	FUZZ_MERGE=$(FUZZ_MERGE) scripts/fuzz-campaign $(BUILD)/fuzz $(FUZZ_SECONDS)
 
 format:
-	find app about bench common framework fuzz gamedata res tests tools ui \
+	find app about bench cli common framework fuzz gamedata res tests tools ui \
 	    \( -name '*.cpp' -o -name '*.h' \) -print0 2>/dev/null | xargs -0 clang-format -i
 
 clean:
