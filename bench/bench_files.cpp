@@ -1,4 +1,7 @@
 #include "bench/bench_files.h"
+#include "gamedata/house_days.h"
+
+#include <benchmark/benchmark.h>
 
 #include <sys/wait.h>
 #include <unistd.h>
@@ -130,6 +133,22 @@ void WarmCache(const std::string& path) {
     std::vector<char> block(1024 * 1024);
     while (in.read(block.data(), static_cast<std::streamsize>(block.size())) || in.gcount() > 0) {
     }
+}
+
+void ReadAllDays(benchmark::State& state, const std::vector<std::string>& houses) {
+    for (const std::string& house : houses) {
+        WarmCache(house);
+    }
+    for (auto _ : state) {
+        long total = 0;
+        for (const std::string& house : houses) {
+            total += gamedata::ReadDays(house).value_or(0);
+        }
+        benchmark::DoNotOptimize(total);
+    }
+    const auto files = static_cast<std::int64_t>(state.iterations() * houses.size());
+    state.SetItemsProcessed(files);
+    state.SetBytesProcessed(files * 2);
 }
 
 }  // namespace bench

@@ -4,6 +4,10 @@
 #include <string>
 #include <vector>
 
+namespace benchmark {
+class State;
+}
+
 namespace bench {
 
 // A generated neighbourhood file of the given size in MiB, written once
@@ -22,5 +26,9 @@ std::vector<std::string> GameHouseFiles(std::size_t families);
 
 // Reads the whole file once so timed runs find it in the page cache.
 void WarmCache(const std::string& path);
+
+// The bare reads other figures are held against: the days of every house
+// file, one after the other, from the page cache.
+void ReadAllDays(benchmark::State& state, const std::vector<std::string>& houses);
 
 }  // namespace bench

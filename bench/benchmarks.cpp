@@ -87,22 +87,6 @@ std::size_t ReferenceScan(const std::string& path) {
     return families->size();
 }
 
-void ReadAllDays(benchmark::State& state, const std::vector<std::string>& houses) {
-    for (const std::string& house : houses) {
-        WarmCache(house);
-    }
-    for (auto _ : state) {
-        long total = 0;
-        for (const std::string& house : houses) {
-            total += gamedata::ReadDays(house).value_or(0);
-        }
-        benchmark::DoNotOptimize(total);
-    }
-    const auto files = static_cast<std::int64_t>(state.iterations() * houses.size());
-    state.SetItemsProcessed(files);
-    state.SetBytesProcessed(files * 2);
-}
-
 void RegisterBenchmarks() {
     const std::string small = NeighbourhoodFile(16);
     const std::string large = NeighbourhoodFile(64);
