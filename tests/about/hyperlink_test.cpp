@@ -439,7 +439,12 @@ public:
         installed_ = std::string(folder) + "\\winhlp32.exe";
         saved_ = installed_ + ".lotwarden-test";
         RestoreSystemProgram();
-        EXPECT_TRUE(MoveFileA(installed_.c_str(), saved_.c_str()));
+        // A Wine prefix without a 32-bit part, like today's Windows, may
+        // have no help program at all: then there is nothing to put aside.
+        hadSystemProgram_ = GetFileAttributesA(installed_.c_str()) != INVALID_FILE_ATTRIBUTES;
+        if (hadSystemProgram_) {
+            EXPECT_TRUE(MoveFileA(installed_.c_str(), saved_.c_str()));
+        }
         EXPECT_TRUE(CopyFileA(StandIn().c_str(), installed_.c_str(), FALSE)) << StandIn();
         HKEY key = nullptr;
         RegCreateKeyExA(HKEY_CURRENT_USER, kOverrides, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key,
@@ -454,7 +459,11 @@ public:
             const Key overrides(key);
             RegDeleteValueA(overrides.Get(), "winhlp32.exe");
         }
-        RestoreSystemProgram();
+        if (hadSystemProgram_) {
+            RestoreSystemProgram();
+        } else {
+            DeleteFileA(installed_.c_str());
+        }
     }
     HelpProgramWithHandCursor(const HelpProgramWithHandCursor&) = delete;
     HelpProgramWithHandCursor& operator=(const HelpProgramWithHandCursor&) = delete;
@@ -478,6 +487,7 @@ private:
     }
 
     std::string installed_;
+    bool hadSystemProgram_ = false;
     std::string saved_;
 };
 
