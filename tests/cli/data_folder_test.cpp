@@ -5,12 +5,14 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "tests/cli/cli_process.h"
 #include "tests/support/file_tree.h"
 #include "tests/support/test_files.h"
+#include "tests/support/write_protection.h"
 #include "tools/gamegen/gamegen.h"
 
 namespace {
@@ -25,6 +27,7 @@ struct Row {
     std::string shown;
     std::string houseFile;  // the house file a set writes, below the folder
     int days;
+    std::string protectedFile = "";  // below the folder, refusing writes for the row
 };
 
 Row Done(Arguments arguments, std::string out) {
@@ -35,8 +38,9 @@ Row Wrote(Arguments arguments, std::string out, std::string houseFile, int days)
     return {std::move(arguments), 0, std::move(out), std::move(houseFile), days};
 }
 
-Row Refused(Arguments arguments, int exitCode, std::string errPart) {
-    return {std::move(arguments), exitCode, std::move(errPart), "", 0};
+Row Refused(Arguments arguments, int exitCode, std::string errPart,
+            std::string protectedFile = "") {
+    return {std::move(arguments), exitCode, std::move(errPart), "", 0, std::move(protectedFile)};
 }
 
 std::string Substituted(std::string text, const std::string& data) {
@@ -94,6 +98,8 @@ const Row kRows[] = {
     Refused({"--data", "{data}", "set", "--family", "Smith", "5"}, 3,
             "2 families \"Smith\": Smith (lot 8), Smith (lot 3); pick one with --lot"),
     Refused({"--data", "{data}", "set", "--lot", "12", "5"}, 4, "shorter than 210 bytes"),
+    Refused({"--data", "{data}", "set", "--lot", "5", "6"}, 4, "cannot write",
+            "UserData/Houses/house05.iff"),
 };
 
 TEST(DataFolderTest, EveryRowDoesWhatItSaysAndTouchesOnlyItsTwoBytes) {
@@ -120,6 +126,11 @@ TEST(DataFolderTest, EveryRowDoesWhatItSaysAndTouchesOnlyItsTwoBytes) {
             arguments.push_back(Substituted(argument, data));
         }
         SCOPED_TRACE(testing::PrintToString(arguments));
+        std::optional<test_support::WriteProtection> protection;
+        if (!row.protectedFile.empty()) {
+            protection.emplace((game.path() / row.protectedFile).string());
+            ASSERT_TRUE(protection->active()) << protection->reason();
+        }
         test_support::TreeSnapshot expected = test_support::SnapshotTree(game.path());
         if (!row.houseFile.empty()) {
             std::string bytes = *test_support::ReadBytes((game.path() / row.houseFile).string());
