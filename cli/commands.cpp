@@ -16,8 +16,6 @@
 namespace cli {
 namespace {
 
-constexpr std::int32_t kFewestDays = 1;
-constexpr std::int32_t kMostDays = 255;
 constexpr std::int32_t kLargestNumber = 2147483647;
 constexpr std::int32_t kLargestCodePage = 65535;
 
@@ -69,7 +67,8 @@ Request CheckArguments(const Options& options) {
         if (options.family) {
             request.family = SystemTextToUtf8(*options.family);
         }
-        request.days = CheckedNumber(options.days, "DAYS", kFewestDays, kMostDays);
+        request.days =
+            CheckedNumber(options.days, "DAYS", gamedata::kFewestDays, gamedata::kMostDays);
     }
     return request;
 }

@@ -7,6 +7,9 @@
 namespace gamedata {
 
 constexpr long kDaysOffset = 208;
+// The days a player may write, in the dialog and on the command line alike.
+constexpr std::int32_t kFewestDays = 1;
+constexpr std::int32_t kMostDays = 255;
 
 enum class WriteResult { Done, NotFound };
 

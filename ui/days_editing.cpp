@@ -8,13 +8,6 @@
 #include "gamedata/number_text.h"
 #include "ui/lotwarden_dlg.h"
 
-namespace {
-
-constexpr std::int32_t kFewestDays = 1;
-constexpr std::int32_t kMostDays = 255;
-
-}  // namespace
-
 void CLotwardenDlg::OnDaysChanged() {
     UpdateData(true);
 }
@@ -62,7 +55,7 @@ void CLotwardenDlg::ApplyDays() {
         return;
     }
     const std::int32_t days = gamedata::TextToNumber(daysText_);
-    if (days < kFewestDays || days > kMostDays) {
+    if (days < gamedata::kFewestDays || days > gamedata::kMostDays) {
         ShowMessage("Please enter an integer value between 1 and 255.", "Bad Input",
                     MB_OK | MB_ICONINFORMATION);
         return;
