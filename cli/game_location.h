@@ -4,6 +4,10 @@
 #include <optional>
 #include <string>
 
+#ifndef _WIN32
+#include "finder/case_blind_path.h"
+#endif
+
 namespace cli {
 
 // Where the player pointed the program, and what the system tells it.
@@ -36,5 +40,20 @@ GameLocation LocateGame(const GameSource& source);
 // the dialog does.
 std::optional<std::string> FindInDataFolder(const std::string& dataFolder,
                                             const std::string& relative);
+
+// Many files of one folder found by name, as FindInDataFolder finds one:
+// Linux lists the folder once, not once a name, and matches each name
+// without regard to case; Windows joins each name as the dialog does.
+class FolderFiles {
+public:
+    explicit FolderFiles(std::string folder);
+    std::optional<std::string> Find(const std::string& name) const;
+
+private:
+    std::string folder_;
+#ifndef _WIN32
+    finder::CaseBlindFolder listing_;
+#endif
+};
 
 }  // namespace cli

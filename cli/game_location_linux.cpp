@@ -1,6 +1,7 @@
 #include <sys/stat.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "cli/exit_code.h"
@@ -80,6 +81,16 @@ std::optional<std::string> FindInDataFolder(const std::string& dataFolder,
         return exact;
     }
     return finder::FindCaseBlind(dataFolder, relative);
+}
+
+FolderFiles::FolderFiles(std::string folder) : folder_(std::move(folder)), listing_(folder_) {}
+
+std::optional<std::string> FolderFiles::Find(const std::string& name) const {
+    const std::optional<std::string> entry = listing_.Match(name);
+    if (!entry) {
+        return std::nullopt;
+    }
+    return folder_ + "/" + *entry;
 }
 
 }  // namespace cli

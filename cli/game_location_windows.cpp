@@ -1,5 +1,7 @@
 #include <windows.h>
 
+#include <utility>
+
 #include "cli/code_page.h"
 #include "cli/exit_code.h"
 #include "cli/game_location.h"
@@ -35,6 +37,12 @@ std::optional<std::string> FindInDataFolder(const std::string& dataFolder,
         return std::nullopt;
     }
     return path;
+}
+
+FolderFiles::FolderFiles(std::string folder) : folder_(std::move(folder)) {}
+
+std::optional<std::string> FolderFiles::Find(const std::string& name) const {
+    return FindInDataFolder(folder_, name);
 }
 
 }  // namespace cli

@@ -40,12 +40,14 @@ std::vector<Family> LoadFamilies(const std::string& dataFolder, std::int32_t nei
     // Found once: each house file is then looked for in it alone.
     const std::optional<std::string> houses = FindInDataFolder(
         dataFolder, BelowDataFolder(gamedata::HousesFolder(std::string(), neighbourhood)));
+    const std::optional<FolderFiles> houseFiles =
+        houses ? std::optional<FolderFiles>(*houses) : std::nullopt;
     std::vector<Family> families;
     for (const gamedata::FamilyRecord& record : DialogOrder(*records)) {
         const std::string house = BelowDataFolder(
             gamedata::HouseFile(std::string(), gamedata::FormatLotLabel(record.lot)));
         families.push_back({codePage.ToUtf8(record.name), record.lot,
-                            houses ? FindInDataFolder(*houses, house) : std::nullopt});
+                            houseFiles ? houseFiles->Find(house) : std::nullopt});
     }
     return families;
 }

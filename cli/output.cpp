@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <nlohmann/json.hpp>
 #include <set>
+#include <utility>
 
 #include "gamedata/number_text.h"
 
@@ -48,15 +49,21 @@ std::string ToJson(const NeighbourhoodsResult& result) {
 }
 
 std::string ToJson(const ListResult& result) {
+    // Built in place: a thousand families copied through initializer lists
+    // would cost more than reading their house files.
     json families = json::array();
+    families.get_ref<json::array_t&>().reserve(result.families.size());
     for (const FamilyRow& family : result.families) {
-        families.push_back({{"name", family.name},
-                            {"lot", family.lot},
-                            {"days", family.days ? json(*family.days) : json(nullptr)}});
+        json& row = families.emplace_back(json::object());
+        row["name"] = family.name;
+        row["lot"] = family.lot;
+        row["days"] = family.days ? json(*family.days) : json(nullptr);
     }
-    return Dumped({{"data_folder", result.dataFolder},
-                   {"neighbourhood", result.neighbourhood},
-                   {"families", families}});
+    json list = json::object();
+    list["data_folder"] = result.dataFolder;
+    list["neighbourhood"] = result.neighbourhood;
+    list["families"] = std::move(families);
+    return Dumped(list);
 }
 
 std::string ToJson(const SetResult& result) {

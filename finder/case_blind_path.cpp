@@ -34,25 +34,11 @@ std::vector<std::string> SplitParts(const std::string& relative) {
     return parts;
 }
 
-// The entry of folder named part, letter case aside. Directory order differs
-// between file systems; taking the exact spelling, else the smallest name
-// by bytes, gives every machine the same answer.
-std::optional<std::string> MatchInFolder(const std::string& folder, const std::string& part) {
-    const OpenDirectory dir(opendir(folder.c_str()));
-    if (!dir) {
-        return std::nullopt;
+std::string Folded(std::string name) {
+    for (char& c : name) {
+        c = LowerAscii(c);
     }
-    std::optional<std::string> best;
-    while (const dirent* entry = readdir(dir.get())) {
-        const std::string name = entry->d_name;
-        if (name == part) {
-            return name;
-        }
-        if (SameIgnoringAsciiCase(name, part) && (!best || name < *best)) {
-            best = name;
-        }
-    }
-    return best;
+    return name;
 }
 
 // Matches part after part; stops at the first part without a match and
@@ -72,7 +58,7 @@ void AppendPart(std::string& path, const std::string& part) {
 Walk WalkCaseBlind(const std::string& root, const std::vector<std::string>& parts) {
     Walk walk{root, 0};
     for (const std::string& part : parts) {
-        const std::optional<std::string> name = MatchInFolder(walk.path, part);
+        const std::optional<std::string> name = CaseBlindFolder(walk.path).Match(part);
         if (!name) {
             break;
         }
@@ -83,6 +69,33 @@ Walk WalkCaseBlind(const std::string& root, const std::vector<std::string>& part
 }
 
 }  // namespace
+
+// Directory order differs between file systems; taking the exact spelling,
+// else the smallest name by bytes, gives every machine the same answer.
+CaseBlindFolder::CaseBlindFolder(const std::string& folder) {
+    const OpenDirectory dir(opendir(folder.c_str()));
+    if (!dir) {
+        return;
+    }
+    while (const dirent* entry = readdir(dir.get())) {
+        const std::string name = entry->d_name;
+        names_.insert(name);
+        auto [smallest, added] = folded_.emplace(Folded(name), name);
+        if (!added && name < smallest->second) {
+            smallest->second = name;
+        }
+    }
+}
+
+std::optional<std::string> CaseBlindFolder::Match(const std::string& name) const {
+    if (names_.count(name) != 0) {
+        return name;
+    }
+    if (const auto found = folded_.find(Folded(name)); found != folded_.end()) {
+        return found->second;
+    }
+    return std::nullopt;
+}
 
 std::optional<std::string> FindCaseBlind(const std::string& root, const std::string& relative) {
     const std::vector<std::string> parts = SplitParts(relative);
