@@ -9,7 +9,7 @@
 #include "finder/case_blind_path.h"
 #include "finder/game_search.h"
 #include "gamedata/file_handle.h"
-#include "gamedata/number_text.h"
+#include "gamedata/game_data_locator.h"
 
 namespace cli {
 namespace {
@@ -28,7 +28,7 @@ std::int32_t CurrentNeighbourhood(const std::optional<std::string>& bytes) {
     if (!bytes) {
         return 1;
     }
-    const std::int32_t number = gamedata::TextToNumber(bytes->substr(0, bytes->find('\0')));
+    const std::int32_t number = gamedata::NeighbourhoodInValue(*bytes);
     return number <= 0 ? 1 : number;
 }
 

@@ -44,10 +44,11 @@ std::string ReadDataFolder() {
 
 std::int32_t ReadCurrentNeighbourhood() {
     const std::optional<std::string> bytes = QueryGameValue("SIMS_CURRENT_NEIGHBORHOOD_NUM");
-    if (!bytes) {
-        return 0;
-    }
-    return TextToNumber(TextUpToFirstZero(*bytes));
+    return bytes ? NeighbourhoodInValue(*bytes) : 0;
+}
+
+std::int32_t NeighbourhoodInValue(const std::string& bytes) {
+    return TextToNumber(TextUpToFirstZero(bytes));
 }
 
 std::string NeighbourhoodFolder(std::int32_t neighbourhood) {

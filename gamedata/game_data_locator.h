@@ -15,6 +15,9 @@ std::string ReadDataFolder();
 // The whole value, however long, converted by TextToNumber. 0 when the key
 // or the value is missing or unreadable.
 std::int32_t ReadCurrentNeighbourhood();
+// The same number from the value's raw bytes read elsewhere (a Wine
+// prefix's registry file): the text up to the first zero byte.
+std::int32_t NeighbourhoodInValue(const std::string& bytes);
 
 // GameDataFolder + "\UserData" (+ number unless it is 1). The data folder is
 // used exactly as stored, so a trailing backslash doubles up.
