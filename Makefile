@@ -16,9 +16,16 @@ FUZZ_MERGE    ?= 0
 NATIVE_CMAKE  := -DCMAKE_BUILD_TYPE=RelWithDebInfo
 WINDOWS_CMAKE := -DCMAKE_BUILD_TYPE=MinSizeRel -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake
 WINDOWS64_CMAKE := -DCMAKE_BUILD_TYPE=MinSizeRel -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-x86_64.cmake
-# The Windows build the Wine tests run: the 32-bit program players get, or,
-# where the kernel runs no 32-bit code, the same sources built for 64 bits.
-WINE_TREE     := $(if $(filter x86_64,$(shell scripts/wine-arch)),windows64,windows)
+# The Windows build Wine runs: the 32-bit program players get, or, where the
+# kernel runs no 32-bit code, the same sources built for 64 bits. Which one
+# is known only once bootstrap has installed Wine, so the recipes that run
+# Wine decide it then, once (wine_make), and hand it to a make of their own.
+# There it names the build tree here and, through the environment, the
+# loader, the prefix and the registry view of every script (scripts/wine-env).
+WINE_TREE     = $(if $(filter x86_64,$(LOTWARDEN_WINE_ARCH)),windows64,windows)
+WINE_CMAKE    = $(if $(filter x86_64,$(LOTWARDEN_WINE_ARCH)),$(WINDOWS64_CMAKE),$(WINDOWS_CMAKE))
+wine_make     = $(MAKE) --no-print-directory LOTWARDEN_WINE_ARCH=$$(scripts/wine-arch)
+export LOTWARDEN_WINE_ARCH
 FUZZ_CMAKE    := -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLOTWARDEN_FUZZ=ON \
                  -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++
 
@@ -28,7 +35,7 @@ build     = cmake --build $(BUILD)/$(1) -j $(JOBS) $(if $(2),--target $(2))
 ctest     = ctest --test-dir $(BUILD)/$(1) --output-on-failure --no-tests=error
 
 .PHONY: all bootstrap native sanitize windows windows64 test test-native test-sanitize test-threads test-windows \
-        demo bench package fuzz format clean
+        demo bench package fuzz format clean wine-decided wine-tests wine-demo wine-bench
 
 all: native windows
 
@@ -64,26 +71,43 @@ test-threads: bootstrap
 	$(call build,threads,days_read_ahead_tests)
 	$(BUILD)/threads/tests/gamedata/days_read_ahead_tests
 
-# One Wine session (display, prefix, wineserver) for the whole run. The
-# label keeps the count honest: no Wine test found is a failure. The
-# program players get is built in any case.
-test-windows: windows $(WINE_TREE)
-	scripts/wine-session $(call ctest,$(WINE_TREE)) -L wine
+# The program players get is built in any case.
+test-windows: windows
+	$(wine_make) wine-tests
 
 test: test-native test-sanitize test-threads test-windows
 
+demo: bootstrap
+	$(wine_make) wine-demo
+
+bench: native windows
+	$(BUILD)/native/bench/lotwarden-bench
+	$(wine_make) wine-bench
+
+# Run by wine_make alone, with the decision made.
+wine-decided:
+	@test -n "$(LOTWARDEN_WINE_ARCH)" || { echo "make: $(MAKECMDGOALS) is run by make test, demo and bench" >&2; exit 1; }
+
+# One Wine session (display, prefix, wineserver) for the whole run. The
+# label keeps the count honest: no Wine test found is a failure.
+wine-tests: wine-decided
+	$(call configure,$(WINE_TREE),$(WINE_CMAKE))
+	$(call build,$(WINE_TREE))
+	scripts/wine-session $(call ctest,$(WINE_TREE)) -L wine
+
 # Only what the demo runs: the program, its help file and the game-folder
 # generator, not the tests, so a player's first command is quick.
-demo: bootstrap
-	$(call configure,$(WINE_TREE),$(if $(filter windows64,$(WINE_TREE)),$(WINDOWS64_CMAKE),$(WINDOWS_CMAKE)))
+wine-demo: wine-decided
+	$(call configure,$(WINE_TREE),$(WINE_CMAKE))
 	$(call build,$(WINE_TREE),Lotwarden lotwarden_help)
 	$(call configure,native,$(NATIVE_CMAKE))
 	$(call build,native,make-game-folder)
 	scripts/demo $(CURDIR)/$(BUILD)/$(WINE_TREE)/Lotwarden.exe
 
-bench: native windows
-	$(BUILD)/native/bench/lotwarden-bench
-	scripts/wine-session wine $(BUILD)/windows/lotwarden-wine-bench.exe
+wine-bench: wine-decided
+	$(call configure,$(WINE_TREE),$(WINE_CMAKE))
+	$(call build,$(WINE_TREE),lotwarden-wine-bench)
+	scripts/wine-session wine $(BUILD)/$(WINE_TREE)/lotwarden-wine-bench.exe
 	scripts/bench-cold-start
 
 package: windows

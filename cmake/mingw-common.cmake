@@ -15,5 +15,7 @@ set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 # No MinGW DLLs at run time: the program must start from any folder.
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
 
-# Tests of this build run under Wine in the project's private prefix.
-set(CMAKE_CROSSCOMPILING_EMULATOR "${CMAKE_CURRENT_LIST_DIR}/../scripts/wine-run")
+# Tests of this build run under Wine in the project's private prefix, with
+# the loader and the prefix for this build's own architecture.
+set(CMAKE_CROSSCOMPILING_EMULATOR env LOTWARDEN_WINE_ARCH=${CMAKE_SYSTEM_PROCESSOR}
+    "${CMAKE_CURRENT_LIST_DIR}/../scripts/wine-run")
