@@ -10,6 +10,7 @@
 #include "cli/output.h"
 #include "cli/plain_number.h"
 #include "gamedata/directory_listing.h"
+#include "gamedata/game_process.h"
 #include "gamedata/house_days.h"
 #include "gamedata/number_text.h"
 
@@ -151,6 +152,11 @@ std::string Run(const Options& options) {
             if (!family.houseFile) {
                 throw Refusal(ExitCode::NotFound, "the house file of " + Described(family) +
                                                       " is missing; nothing was written");
+            }
+            // The game may save its own copy of an open lot over the change.
+            if (!options.force && gamedata::GameIsRunning()) {
+                throw Refusal(ExitCode::GameRunning,
+                              "the game is running: close it first, or give --force");
             }
             const std::int16_t previous = SetHouseDays(*family.houseFile, request.days);
             return Formatted(options.json,

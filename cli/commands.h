@@ -21,6 +21,7 @@ struct Options {
     std::optional<std::string> lot;
     std::optional<std::string> family;  // in the system's text (UTF-8 on Linux)
     std::string days;
+    bool force = false;  // writes even while the game runs
 };
 
 // Runs the command and returns all it prints on standard output. Checks

@@ -48,6 +48,9 @@ int main(int argc, char** argv) {
     app.add_option("--codepage", options.codePage,
                    "the code page of the game's names (default: 1252)");
     app.add_flag("--json", options.json, "one JSON object on standard output");
+    app.footer(
+        "Exit codes: 0 done, 1 usage or a refused DAYS, 2 not found, 3 ambiguous, 4 a file that\n"
+        "could not be read or written, 5 the game is running (set writes only with --force).");
 
     app.add_subcommand("where", "the data folder in use and the neighbourhood the commands use")
         ->callback([&options] { options.command = cli::Command::Where; });
@@ -63,6 +66,7 @@ int main(int argc, char** argv) {
     set->add_option("--lot", options.lot, "the family's lot");
     set->add_option("--family", options.family, "the family's name, exactly");
     set->add_option("DAYS", options.days, "the new days in house, 1 to 255")->required();
+    set->add_flag("--force", options.force, "writes even while the game is running");
 
     try {
         app.parse(argc, argv);

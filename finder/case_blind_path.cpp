@@ -5,7 +5,7 @@
 #include <memory>
 #include <vector>
 
-#include "finder/ascii_case.h"
+#include "gamedata/ascii_case.h"
 
 namespace finder {
 namespace {
@@ -36,7 +36,7 @@ std::vector<std::string> SplitParts(const std::string& relative) {
 
 std::string Folded(std::string name) {
     for (char& c : name) {
-        c = LowerAscii(c);
+        c = gamedata::LowerAscii(c);
     }
     return name;
 }

@@ -6,11 +6,11 @@
 #include <system_error>
 #include <vector>
 
-#include "finder/ascii_case.h"
 #include "finder/case_blind_path.h"
 #include "finder/file_text.h"
 #include "finder/game_search.h"
 #include "finder/wine_registry_file.h"
+#include "gamedata/ascii_case.h"
 
 namespace finder {
 namespace {
@@ -35,7 +35,8 @@ bool IsPrefix(const fs::path& folder) {
 // absolute against dosdevices itself as Wine does, or nothing when the drive
 // is not mapped.
 std::optional<std::string> DriveRoot(const fs::path& prefix, char letter) {
-    const fs::path link = prefix / "dosdevices" / (std::string(1, LowerAscii(letter)) + ":");
+    const fs::path link =
+        prefix / "dosdevices" / (std::string(1, gamedata::LowerAscii(letter)) + ":");
     if (!IsFolder(link)) {
         return std::nullopt;
     }

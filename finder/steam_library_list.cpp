@@ -3,7 +3,7 @@
 #include <cstddef>
 #include <optional>
 
-#include "finder/ascii_case.h"
+#include "gamedata/ascii_case.h"
 
 namespace finder {
 namespace {
@@ -112,7 +112,7 @@ std::vector<std::string> ReadSteamLibraryFolders(std::string_view vdfText) {
     for (Token token = tokens.Next(); token.kind != Token::kEnd; token = tokens.Next()) {
         if (token.kind == Token::kOpen) {
             if (depth == 0) {
-                inLibraryFolders = key && SameIgnoringAsciiCase(*key, "libraryfolders");
+                inLibraryFolders = key && gamedata::SameIgnoringAsciiCase(*key, "libraryfolders");
             }
             ++depth;
             key.reset();
@@ -125,8 +125,9 @@ std::vector<std::string> ReadSteamLibraryFolders(std::string_view vdfText) {
         } else if (!key) {
             key = std::move(token.text);
         } else {
-            if (inLibraryFolders && ((depth == 1 && IsNumber(*key)) ||
-                                     (depth == 2 && SameIgnoringAsciiCase(*key, "path")))) {
+            if (inLibraryFolders &&
+                ((depth == 1 && IsNumber(*key)) ||
+                 (depth == 2 && gamedata::SameIgnoringAsciiCase(*key, "path")))) {
                 folders.push_back(std::move(token.text));
             }
             key.reset();

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "finder/ascii_case.h"
+#include "gamedata/ascii_case.h"
 
 namespace finder {
 namespace {
@@ -359,7 +359,7 @@ std::optional<std::string> ReadRegistryValue(std::string_view fileText, std::str
         if (StartsWith(line, "[")) {
             std::size_t at = 1;
             const std::optional<std::string> key = ReadEscapedText(line, at, ']');
-            inKey = key && SameIgnoringAsciiCase(*key, keyPath);
+            inKey = key && gamedata::SameIgnoringAsciiCase(*key, keyPath);
             continue;
         }
         if (!inKey) {
@@ -367,7 +367,7 @@ std::optional<std::string> ReadRegistryValue(std::string_view fileText, std::str
         }
         std::size_t at = 0;
         const std::optional<std::string> name = ReadValueName(line, at);
-        if (!name || !SameIgnoringAsciiCase(*name, valueName)) {
+        if (!name || !gamedata::SameIgnoringAsciiCase(*name, valueName)) {
             continue;
         }
         const std::string data = JoinContinuedLines(line.substr(at), lines, next);

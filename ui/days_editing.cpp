@@ -4,6 +4,7 @@
 #include "framework/command_ui.h"
 #include "framework/wait_cursor.h"
 #include "gamedata/game_data_locator.h"
+#include "gamedata/game_process.h"
 #include "gamedata/house_days.h"
 #include "gamedata/number_text.h"
 #include "ui/lotwarden_dlg.h"
@@ -58,6 +59,14 @@ void CLotwardenDlg::ApplyDays() {
     if (days < gamedata::kFewestDays || days > gamedata::kMostDays) {
         ShowMessage("Please enter an integer value between 1 and 255.", "Bad Input",
                     MB_OK | MB_ICONINFORMATION);
+        return;
+    }
+    // The game works on its own copy of an open lot and writes it back when
+    // the player saves, over whatever was written here meanwhile.
+    if (gamedata::GameIsRunning() &&
+        ShowMessage("The Sims is running. It may save its own copy of an open lot over this "
+                    "change; closing the game first is safer.\n\nWrite the new days anyway?",
+                    "Lotwarden", MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2) != IDYES) {
         return;
     }
     const std::string path =

@@ -1,6 +1,7 @@
 // The Windows console program under Wine, finding the game through the
 // registry values the dialog reads: it lists the current neighbourhood's
-// families and sets one family's days in its house file.
+// families and sets one family's days in its house file, once the game,
+// which it finds running at first, has gone.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -9,6 +10,7 @@
 
 #include "common/unique_handle.h"
 #include "tests/support/game_key.h"
+#include "tests/support/stand_in_game.h"
 #include "tests/support/test_files.h"
 #include "tools/gamegen/gamegen.h"
 
@@ -84,7 +86,16 @@ TEST(ConsoleTest, ListsAndSetsWithTheDialogsRegistryValues) {
                             "{\"name\":\"Ekstr\xC3\xB6m\",\"lot\":9,\"days\":1}]}\n");
 
     const std::string house = game.File("UserData2\\Houses\\house15.iff");
-    std::string expected = *test_support::ReadBytes(house);
+    const std::string before = *test_support::ReadBytes(house);
+    {
+        const test_support::StandInGame runningGame;
+        const ConsoleOutcome refused = RunConsole("set --lot 15 30", scratch);
+        EXPECT_EQ(refused.exitCode, 5u);
+        EXPECT_EQ(refused.out,
+                  "lotwarden-cli: the game is running: close it first, or give --force\n");
+        EXPECT_EQ(test_support::ReadBytes(house), before);
+    }
+    std::string expected = before;
     expected[gamegen::kDaysOffset] = 30;
     expected[gamegen::kDaysOffset + 1] = 0;
     const ConsoleOutcome set = RunConsole("set --lot 15 30", scratch);

@@ -1,7 +1,8 @@
 // The built program on a data folder given with --data, row by row through
-// every exit code. Every row is checked against a fingerprint of the whole
-// folder: a refusal changes nothing, and a set changes bytes 208 and 209 of
-// its one house file to the days written, and nothing else.
+// every exit code, some beside a stand-in for the running game. Every row
+// is checked against a fingerprint of the whole folder: a refusal changes
+// nothing, and a set changes bytes 208 and 209 of its one house file to the
+// days written, and nothing else.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -11,6 +12,7 @@
 
 #include "tests/cli/cli_process.h"
 #include "tests/support/file_tree.h"
+#include "tests/support/stand_in_game.h"
 #include "tests/support/test_files.h"
 #include "tests/support/write_protection.h"
 #include "tools/gamegen/gamegen.h"
@@ -28,6 +30,7 @@ struct Row {
     std::string houseFile;  // the house file a set writes, below the folder
     int days;
     std::string protectedFile = "";  // below the folder, refusing writes for the row
+    bool gameRunning = false;
 };
 
 Row Done(Arguments arguments, std::string out) {
@@ -41,6 +44,11 @@ Row Wrote(Arguments arguments, std::string out, std::string houseFile, int days)
 Row Refused(Arguments arguments, int exitCode, std::string errPart,
             std::string protectedFile = "") {
     return {std::move(arguments), exitCode, std::move(errPart), "", 0, std::move(protectedFile)};
+}
+
+Row WhileTheGameRuns(Row row) {
+    row.gameRunning = true;
+    return row;
 }
 
 std::string Substituted(std::string text, const std::string& data) {
@@ -100,6 +108,13 @@ const Row kRows[] = {
     Refused({"--data", "{data}", "set", "--lot", "12", "5"}, 4, "shorter than 210 bytes"),
     Refused({"--data", "{data}", "set", "--lot", "5", "6"}, 4, "cannot write",
             "UserData/Houses/house05.iff"),
+    WhileTheGameRuns(
+        Refused({"--data", "{data}", "set", "--lot", "5", "6"}, 5,
+                "lotwarden-cli: the game is running: close it first, or give --force")),
+    WhileTheGameRuns(Done({"--data", "{data}", "where", "--json"},
+                          "{\"data_folder\":\"{data}\",\"neighbourhood\":1}\n")),
+    WhileTheGameRuns(Wrote({"--data", "{data}", "set", "--lot", "5", "6", "--force"},
+                           "Hollowell (lot 5): 37 -> 6\n", "UserData/Houses/house05.iff", 6)),
 };
 
 TEST(DataFolderTest, EveryRowDoesWhatItSaysAndTouchesOnlyItsTwoBytes) {
@@ -126,6 +141,10 @@ TEST(DataFolderTest, EveryRowDoesWhatItSaysAndTouchesOnlyItsTwoBytes) {
             arguments.push_back(Substituted(argument, data));
         }
         SCOPED_TRACE(testing::PrintToString(arguments));
+        std::optional<test_support::StandInGame> runningGame;
+        if (row.gameRunning) {
+            runningGame.emplace();
+        }
         std::optional<test_support::WriteProtection> protection;
         if (!row.protectedFile.empty()) {
             protection.emplace((game.path() / row.protectedFile).string());

@@ -3,6 +3,7 @@
 #include <functional>
 #include <optional>
 
+#include "tests/support/stand_in_game.h"
 #include "tests/support/write_protection.h"
 #include "tests/ui/main_dialog_fixture.h"
 
@@ -35,6 +36,7 @@ protected:
                  changeTheGame();
                  Click(dialog, IDC_UPDATE_DAYS);
                  rowAfter_ = Rows(dialog)[static_cast<std::size_t>(RowOf(dialog, family))];
+                 daysBoxAfter_ = ItemText(dialog, IDC_DAYS);
                  selectedAfter_ = SelectedListRow(Table(dialog)) == RowOf(dialog, family);
                  Close(dialog);
              }});
@@ -45,6 +47,7 @@ protected:
     }
 
     test_support::ListRow rowAfter_;
+    std::string daysBoxAfter_;
     bool selectedAfter_ = false;
 };
 
@@ -108,6 +111,42 @@ TEST_F(DaysEditingTest, UnwritableOrMissingHouseFileIsReportedAndNothingIsWritte
     for (const MessageBoxRequest& message : messages_.shown) {
         EXPECT_EQ(message.text, NotFoundText(house));
         EXPECT_EQ(message.caption, "File Not Found");
+    }
+}
+
+TEST_F(DaysEditingTest, WhileTheGameRunsUpdateAsksBeforeWritingAndOnlyYesWrites) {
+    const test_support::StandInGame game;
+    const std::string house = HouseFile("UserData", 3);
+    const std::string before = test_support::ReadBytes(house).value();
+    int button = IDNO;
+    messages_.answer = [&](const MessageBoxRequest& request) {
+        EXPECT_EQ(test_support::ReadBytes(house), before) << "asked before anything is written";
+        EXPECT_NE(GetDlgItem(request.owner, IDC_FAMILY_TABLE), nullptr) << "owned by the dialog";
+        return button;
+    };
+    TypeAndUpdate("0");
+    ASSERT_EQ(messages_.shown.size(), 1u);
+    EXPECT_EQ(messages_.shown[0].caption, "Bad Input") << "the number is checked first";
+
+    TypeAndUpdate("77");
+    EXPECT_EQ(test_support::ReadBytes(house), before);
+    EXPECT_EQ(rowAfter_, (test_support::ListRow{"Goth", "03", "14"}));
+    EXPECT_EQ(daysBoxAfter_, "77");
+
+    button = IDYES;
+    TypeAndUpdate("77");
+    std::string expected = before;
+    expected[208] = 77;
+    EXPECT_EQ(test_support::ReadBytes(house), expected) << "the whole file, byte for byte";
+    EXPECT_EQ(rowAfter_, (test_support::ListRow{"Goth", "03", "77"}));
+    ASSERT_EQ(messages_.shown.size(), 3u);
+    for (std::size_t answered = 1; answered < 3; ++answered) {
+        const MessageBoxRequest& warning = messages_.shown[answered];
+        EXPECT_EQ(warning.text,
+                  "The Sims is running. It may save its own copy of an open lot over this change; "
+                  "closing the game first is safer.\n\nWrite the new days anyway?");
+        EXPECT_EQ(warning.caption, "Lotwarden");
+        EXPECT_EQ(warning.flags, static_cast<UINT>(MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2));
     }
 }
 

@@ -3,7 +3,7 @@
 #include <cstddef>
 #include <string_view>
 
-namespace finder {
+namespace gamedata {
 
 // Windows, Wine and Steam compare names by folding only the ASCII letters;
 // the locale's rules would make a name match on one machine and not another.
@@ -23,4 +23,4 @@ inline bool SameIgnoringAsciiCase(std::string_view a, std::string_view b) {
     return true;
 }
 
-}  // namespace finder
+}  // namespace gamedata
