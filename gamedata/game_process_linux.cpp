@@ -3,7 +3,6 @@
 #include <unistd.h>
 
 #include <cstdio>
-#include <optional>
 #include <string>
 
 #include "common/unique_handle.h"
@@ -27,11 +26,12 @@ bool IsProcessNumber(const char* name) {
     return true;
 }
 
-// A process may end while it is being looked at: nothing then.
-std::optional<std::string> ReadProcessFile(const std::string& path) {
+// Empty when it cannot be read: the process may have ended meanwhile, or
+// keep it to itself.
+std::string ReadProcessFile(const std::string& path) {
     const FileHandle file = FileHandle::Open(path, "rb");
     if (!file) {
-        return std::nullopt;
+        return std::string();
     }
     std::string text;
     char buffer[4096];
@@ -39,10 +39,7 @@ std::optional<std::string> ReadProcessFile(const std::string& path) {
     while ((read = std::fread(buffer, 1, sizeof buffer, file.get())) > 0) {
         text.append(buffer, read);
     }
-    if (std::ferror(file.get())) {
-        return std::nullopt;
-    }
-    return text;
+    return std::ferror(file.get()) ? std::string() : text;
 }
 
 }  // namespace
@@ -62,15 +59,11 @@ bool GameIsRunning() {
         if (stat(folder.c_str(), &status) != 0 || status.st_uid != user) {
             continue;
         }
-        std::optional<std::string> name = ReadProcessFile(folder + "/comm");
-        const std::optional<std::string> commandLine = ReadProcessFile(folder + "/cmdline");
-        if (!name || !commandLine) {
-            continue;
+        std::string name = ReadProcessFile(folder + "/comm");
+        if (!name.empty() && name.back() == '\n') {
+            name.pop_back();
         }
-        if (!name->empty() && name->back() == '\n') {
-            name->pop_back();
-        }
-        if (IsGameProcess(*name, *commandLine)) {
+        if (IsGameProcess(name, ReadProcessFile(folder + "/cmdline"))) {
             return true;
         }
     }
