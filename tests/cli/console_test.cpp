@@ -91,8 +91,9 @@ TEST(ConsoleTest, ListsAndSetsWithTheDialogsRegistryValues) {
         const test_support::StandInGame runningGame;
         const ConsoleOutcome refused = RunConsole("set --lot 15 30", scratch);
         EXPECT_EQ(refused.exitCode, 5u);
-        EXPECT_EQ(refused.out,
-                  "lotwarden-cli: the game is running: close it first, or give --force\n");
+        EXPECT_EQ(refused.out.find("lotwarden-cli: the game is running: close it first, or "
+                                   "give --force"),
+                  0u);
         EXPECT_EQ(test_support::ReadBytes(house), before);
     }
     std::string expected = before;

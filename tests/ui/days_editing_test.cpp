@@ -120,7 +120,7 @@ TEST_F(DaysEditingTest, WhileTheGameRunsUpdateAsksBeforeWritingAndOnlyYesWrites)
     const std::string before = test_support::ReadBytes(house).value();
     int button = IDNO;
     messages_.answer = [&](const MessageBoxRequest& request) {
-        EXPECT_EQ(test_support::ReadBytes(house), before) << "asked before anything is written";
+        EXPECT_EQ(DaysBytes(house), std::string("\x0E\x00", 2)) << "asked before any write";
         EXPECT_NE(GetDlgItem(request.owner, IDC_FAMILY_TABLE), nullptr) << "owned by the dialog";
         return button;
     };
