@@ -140,7 +140,7 @@ std::string Run(const Options& options) {
                  LoadFamilies(game.dataFolder, neighbourhood, request.codePage)) {
                 result.families.push_back(
                     {family.name, family.lot,
-                     family.houseFile ? gamedata::ReadDays(*family.houseFile) : std::nullopt});
+                     family.houseFile ? ReadHouseDays(*family.houseFile) : std::nullopt});
             }
             return Formatted(options.json, result);
         }
@@ -152,7 +152,8 @@ std::string Run(const Options& options) {
                 throw Refusal(ExitCode::NotFound, "the house file of " + Described(family) +
                                                       " is missing; nothing was written");
             }
-            const std::int16_t previous = SetHouseDays(*family.houseFile, request.days);
+            HouseFileWrite house(*family.houseFile);
+            const std::int16_t previous = house.Write(request.days);
             return Formatted(options.json,
                              SetResult{family.name, family.lot, request.days, previous});
         }

@@ -3,6 +3,7 @@
 // folder: a refusal changes nothing, and a set changes bytes 208 and 209 of
 // its one house file to the days written, and nothing else.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <filesystem>
 #include <optional>
@@ -51,6 +52,16 @@ std::string Substituted(std::string text, const std::string& data) {
     return text;
 }
 
+void ReplaceWithLink(const std::filesystem::path& file, const std::string& target) {
+    std::filesystem::remove(file);
+    std::filesystem::create_symlink(target, file);
+}
+
+void ReplaceWithFifo(const std::filesystem::path& file) {
+    std::filesystem::remove(file);
+    ASSERT_EQ(mkfifo(file.c_str(), 0644), 0) << file;
+}
+
 // Rows run in order on one folder, so the days a set finds are those an
 // earlier row left.
 const Row kRows[] = {
@@ -70,7 +81,7 @@ const Row kRows[] = {
     Done({"--json", "where", "--data", "{data}"},
          "{\"data_folder\":\"{data}\",\"neighbourhood\":1}\n"),
     Done({"neighbourhoods", "--json", "--data", "{data}"},
-         "{\"data_folder\":\"{data}\",\"neighbourhoods\":[1,2]}\n"),
+         "{\"data_folder\":\"{data}\",\"neighbourhoods\":[1,2,3,4,5]}\n"),
     Wrote({"--data", "{data}", "--neighbourhood", "2", "set", "--lot", "15", "30"},
           "Abernathy (lot 15): 140 -> 30\n", "UserData2/Houses/house15.iff", 30),
     Wrote({"set", "--family", "Ekstr\xC3\xB6m", "255", "--data", "{data}", "--json"},
@@ -98,24 +109,52 @@ const Row kRows[] = {
     Refused({"--data", "{data}", "set", "--family", "Smith", "5"}, 3,
             "2 families \"Smith\": Smith (lot 8), Smith (lot 3); pick one with --lot"),
     Refused({"--data", "{data}", "set", "--lot", "12", "5"}, 4, "shorter than 210 bytes"),
+    // Neighbourhood 3's house files are a link to a file outside, a FIFO and
+    // a folder; neighbourhood 4's file is a FIFO, 5's a link to /dev/zero.
+    Done({"--data", "{data}", "--neighbourhood", "3", "list"},
+         "Family Name  Lot #  Days in House\n"
+         "Boxed           16              -\n"
+         "Linked          13              -\n"
+         "Piped           14              -\n"),
+    Refused({"--data", "{data}", "--neighbourhood", "3", "set", "--lot", "13", "5"}, 4,
+            "{data}/UserData3/Houses/house13.iff is a symbolic link, not a house file"),
+    Refused({"--data", "{data}", "--neighbourhood", "3", "set", "--lot", "14", "5"}, 4,
+            "house14.iff is not a regular file"),
+    Refused({"--data", "{data}", "--neighbourhood", "3", "set", "--lot", "16", "5"}, 4,
+            "house16.iff is a folder, not a house file"),
+    Refused({"--data", "{data}", "--neighbourhood", "4", "list"}, 4,
+            "{data}/UserData4/neighborhood.iff is not a regular file"),
+    Refused({"--data", "{data}", "--neighbourhood", "5", "set", "--lot", "1", "5"}, 4,
+            "{data}/UserData5/neighborhood.iff is not a regular file"),
     Refused({"--data", "{data}", "set", "--lot", "5", "6"}, 4, "cannot write",
             "UserData/Houses/house05.iff"),
 };
 
 TEST(DataFolderTest, EveryRowDoesWhatItSaysAndTouchesOnlyItsTwoBytes) {
     const test_support::TempFolder game;
-    gamegen::WriteGameFolder(game.path(),
-                             {{"UserData",
-                               {{"Hollowell", 5, 37},
-                                {"Brightwater", 7, 112},
-                                {"Smith", 3, 10},
-                                {"Smith", 8, 20},
-                                {"Ekstr\xF6m", 9, 1},
-                                {"Lost", 11, 5},
-                                {"Short", 12, 7},
-                                {"Homeless", 0, 0}}},
-                              {"UserData2", {{"Abernathy", 15, 140}, {"Delacroix", 4, 90}}}});
+    gamegen::WriteGameFolder(
+        game.path(), {{"UserData",
+                       {{"Hollowell", 5, 37},
+                        {"Brightwater", 7, 112},
+                        {"Smith", 3, 10},
+                        {"Smith", 8, 20},
+                        {"Ekstr\xF6m", 9, 1},
+                        {"Lost", 11, 5},
+                        {"Short", 12, 7},
+                        {"Homeless", 0, 0}}},
+                      {"UserData2", {{"Abernathy", 15, 140}, {"Delacroix", 4, 90}}},
+                      {"UserData3", {{"Linked", 13, 50}, {"Piped", 14, 60}, {"Boxed", 16, 70}}},
+                      {"UserData4", {{"Lone", 1, 1}}},
+                      {"UserData5", {{"Lone", 1, 1}}}});
     std::filesystem::remove(game.path() / "UserData/Houses/house11.iff");
+    const std::filesystem::path houses3 = game.path() / "UserData3/Houses";
+    gamegen::WriteFileBytes(game.path() / "precious.bin", gamegen::HouseFileBytes(99));
+    ReplaceWithLink(houses3 / "house13.iff", "../../precious.bin");
+    ReplaceWithFifo(houses3 / "house14.iff");
+    std::filesystem::remove(houses3 / "house16.iff");
+    std::filesystem::create_directory(houses3 / "house16.iff");
+    ReplaceWithFifo(game.path() / "UserData4/neighborhood.iff");
+    ReplaceWithLink(game.path() / "UserData5/neighborhood.iff", "/dev/zero");
     gamegen::WriteFileBytes(game.path() / "UserData/Houses/house12.iff",
                             gamegen::HouseFileBytes(7).substr(0, gamegen::kDaysOffset + 1));
     const std::string data = game.path().string();
