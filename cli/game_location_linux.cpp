@@ -43,7 +43,13 @@ GameLocation LocateGame(const GameSource& source) {
         return {*source.dataFolder, *source.dataFolder, 1};
     }
     if (source.prefix) {
-        const std::optional<finder::PrefixGame> game = finder::GameInPrefix(*source.prefix);
+        std::optional<finder::PrefixGame> game;
+        try {
+            game = finder::GameInPrefix(*source.prefix);
+        } catch (const finder::UnreadableFile& unreadable) {
+            throw Refusal(ExitCode::FileError, std::string(unreadable.what()) +
+                                                   "; the prefix's registry cannot be read");
+        }
         if (!game) {
             throw Refusal(ExitCode::NotFound, "no game found in the prefix " + *source.prefix +
                                                   "; give its data folder with --data");
