@@ -9,7 +9,6 @@
 #include "cli/neighbourhood.h"
 #include "cli/output.h"
 #include "cli/plain_number.h"
-#include "gamedata/directory_listing.h"
 #include "gamedata/house_days.h"
 #include "gamedata/number_text.h"
 
@@ -92,8 +91,9 @@ const Family& ChosenFamily(const std::vector<Family>& families, const Request& r
             fitting.push_back(&family);
         }
     }
-    const std::string wanted = request.family ? "\"" + *request.family + "\""
-                                              : "on lot " + gamedata::FormatDecimal(*request.lot);
+    const std::string onLot = request.lot ? "on lot " + gamedata::FormatDecimal(*request.lot) : "";
+    const std::string wanted =
+        request.family ? "\"" + *request.family + "\"" + (onLot.empty() ? "" : " " + onLot) : onLot;
     if (fitting.empty()) {
         throw Refusal(ExitCode::NotFound, "no family " + wanted + " in neighbourhood " +
                                               gamedata::FormatDecimal(neighbourhood) +
@@ -122,7 +122,7 @@ std::string Formatted(bool json, const Result& result) {
 std::string Run(const Options& options) {
     const Request request = CheckArguments(options);
     const GameLocation game = LocateGame(options.source);
-    if (!gamedata::IsFolder(game.dataFolder)) {
+    if (!FolderExists(game.dataFolder)) {
         throw Refusal(ExitCode::NotFound, "the data folder " + game.dataFolderText +
                                               " is not there; give the game's with --data");
     }

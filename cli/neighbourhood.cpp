@@ -8,6 +8,7 @@
 #include "cli/game_location.h"
 #include "gamedata/checked_file.h"
 #include "gamedata/family_scanner.h"
+#include "gamedata/file_handle.h"
 #include "gamedata/game_data_locator.h"
 #include "gamedata/neighbourhood_finder.h"
 #include "gamedata/number_text.h"
@@ -56,8 +57,10 @@ std::vector<Family> LoadFamilies(const std::string& dataFolder, std::int32_t nei
     const std::optional<std::string> file = FindInDataFolder(dataFolder, relative);
     const std::string label = gamedata::FormatDecimal(neighbourhood);
     if (!file) {
-        throw Refusal(ExitCode::NotFound, "neighbourhood " + label + " not found: no " + relative +
-                                              " in " + SystemTextToUtf8(dataFolder) +
+        // Spelt with the separator of the system the player types paths on.
+        throw Refusal(ExitCode::NotFound, "neighbourhood " + label + " not found: no " +
+                                              gamedata::ToPlatformPath(relative) + " in " +
+                                              SystemTextToUtf8(dataFolder) +
                                               "; see the neighbourhoods command");
     }
     const std::vector<gamedata::FamilyRecord> records = ReadFamilies(*file);
@@ -77,7 +80,18 @@ std::vector<Family> LoadFamilies(const std::string& dataFolder, std::int32_t nei
 }
 
 std::vector<std::string> NeighbourhoodLabels(const std::string& dataFolder) {
-    std::vector<std::string> labels = gamedata::ListNeighbourhoods(dataFolder);
+    bool listed = false;
+    std::vector<std::string> labels = gamedata::ListNeighbourhoods(
+        dataFolder,
+        [&dataFolder, &listed](const std::string&, const gamedata::EntryVisitor& visit) {
+            listed = ForEachDataFolderEntry(dataFolder, visit);
+            return listed;
+        });
+    if (!listed) {
+        throw Refusal(ExitCode::FileError, "cannot list the data folder " +
+                                               SystemTextToUtf8(dataFolder) +
+                                               "; check its permissions");
+    }
     // The labels are lower case already, so the list box's order without
     // regard to case is plain byte order.
     std::sort(labels.begin(), labels.end());

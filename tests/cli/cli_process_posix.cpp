@@ -39,7 +39,7 @@ std::optional<int> WaitWithDeadline(pid_t child) {
 // The child's output goes to files rather than pipes, so that neither
 // stream can fill up and stall it while the other is read.
 CliOutcome Run(const std::string& program, const std::vector<std::string>& arguments,
-               const std::map<std::string, std::string>& environment) {
+               const std::map<std::string, std::string>& environment, Output output) {
     const test_support::TempFolder outputs;
     const std::string outPath = outputs.File("out");
     const std::string errPath = outputs.File("err");
@@ -68,6 +68,14 @@ CliOutcome Run(const std::string& program, const std::vector<std::string>& argum
         if (out < 0 || err < 0 || dup2(out, 1) < 0 || dup2(err, 2) < 0) {
             _exit(126);
         }
+        if (output == Output::Closed) {
+            close(1);
+        } else if (output == Output::Full) {
+            const int full = open("/dev/full", O_WRONLY);
+            if (full < 0 || dup2(full, 1) < 0) {
+                _exit(126);
+            }
+        }
         execve(program.c_str(), argv.data(), envp.data());
         _exit(127);
     }
@@ -86,12 +94,12 @@ CliOutcome Run(const std::string& program, const std::vector<std::string>& argum
 }  // namespace
 
 CliOutcome RunCli(const std::vector<std::string>& arguments,
-                  const std::map<std::string, std::string>& environment) {
-    return Run(LOTWARDEN_CLI, arguments, environment);
+                  const std::map<std::string, std::string>& environment, Output output) {
+    return Run(LOTWARDEN_CLI, arguments, environment, output);
 }
 
 void MakeGameFolder(const std::vector<std::string>& arguments) {
-    const CliOutcome outcome = Run(MAKE_GAME_FOLDER, arguments, {});
+    const CliOutcome outcome = Run(MAKE_GAME_FOLDER, arguments, {}, Output::File);
     if (outcome.exitCode != 0) {
         throw std::runtime_error("make-game-folder failed: " + outcome.err);
     }
