@@ -8,14 +8,14 @@ struct CodePage::Converter {
     unsigned number;
 };
 
-std::optional<CodePage> CodePage::Open(unsigned number) {
+std::optional<CodePage> CodePage::OpenSystem(unsigned number) {
     if (!IsValidCodePage(number)) {
         return std::nullopt;
     }
     return CodePage(std::make_unique<Converter>(Converter{number}));
 }
 
-std::string CodePage::ToUtf8(const std::string& text) const {
+std::string CodePage::SystemToUtf8(const std::string& text) const {
     if (text.empty()) {
         return std::string();
     }
@@ -38,6 +38,7 @@ std::string SystemTextToUtf8(const std::string& text) {
 }
 
 CodePage::CodePage(std::unique_ptr<Converter> converter) : converter_(std::move(converter)) {}
+CodePage::CodePage() = default;
 CodePage::~CodePage() = default;
 CodePage::CodePage(CodePage&& other) noexcept = default;
 CodePage& CodePage::operator=(CodePage&& other) noexcept = default;

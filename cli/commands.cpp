@@ -9,7 +9,6 @@
 #include "cli/neighbourhood.h"
 #include "cli/output.h"
 #include "cli/plain_number.h"
-#include "gamedata/directory_listing.h"
 #include "gamedata/game_process.h"
 #include "gamedata/house_days.h"
 #include "gamedata/number_text.h"
@@ -93,8 +92,9 @@ const Family& ChosenFamily(const std::vector<Family>& families, const Request& r
             fitting.push_back(&family);
         }
     }
-    const std::string wanted = request.family ? "\"" + *request.family + "\""
-                                              : "on lot " + gamedata::FormatDecimal(*request.lot);
+    const std::string onLot = request.lot ? "on lot " + gamedata::FormatDecimal(*request.lot) : "";
+    const std::string wanted =
+        request.family ? "\"" + *request.family + "\"" + (onLot.empty() ? "" : " " + onLot) : onLot;
     if (fitting.empty()) {
         throw Refusal(ExitCode::NotFound, "no family " + wanted + " in neighbourhood " +
                                               gamedata::FormatDecimal(neighbourhood) +
@@ -123,7 +123,7 @@ std::string Formatted(bool json, const Result& result) {
 std::string Run(const Options& options) {
     const Request request = CheckArguments(options);
     const GameLocation game = LocateGame(options.source);
-    if (!gamedata::IsFolder(game.dataFolder)) {
+    if (!FolderExists(game.dataFolder)) {
         throw Refusal(ExitCode::NotFound, "the data folder " + game.dataFolderText +
                                               " is not there; give the game's with --data");
     }
@@ -141,7 +141,7 @@ std::string Run(const Options& options) {
                  LoadFamilies(game.dataFolder, neighbourhood, request.codePage)) {
                 result.families.push_back(
                     {family.name, family.lot,
-                     family.houseFile ? gamedata::ReadDays(*family.houseFile) : std::nullopt});
+                     family.houseFile ? ReadHouseDays(*family.houseFile) : std::nullopt});
             }
             return Formatted(options.json, result);
         }
@@ -158,7 +158,8 @@ std::string Run(const Options& options) {
                 throw Refusal(ExitCode::GameRunning,
                               "the game is running: close it first, or give --force");
             }
-            const std::int16_t previous = SetHouseDays(*family.houseFile, request.days);
+            HouseFileWrite house(*family.houseFile);
+            const std::int16_t previous = house.Write(request.days);
             return Formatted(options.json,
                              SetResult{family.name, family.lot, request.days, previous});
         }

@@ -4,6 +4,8 @@
 #include <optional>
 #include <string>
 
+#include "gamedata/directory_listing.h"
+
 #ifndef _WIN32
 #include "finder/case_blind_path.h"
 #endif
@@ -33,6 +35,15 @@ struct GameLocation {
 // game, Ambiguous when several prefixes hold one, Usage for --prefix on
 // Windows.
 GameLocation LocateGame(const GameSource& source);
+
+// True when the path names a folder. Linux takes a path as given, for
+// every look-up and every open alike: a backslash there is a character of a
+// name like any other.
+bool FolderExists(const std::string& path);
+
+// Every entry of the data folder, as the dialog's neighbourhood search
+// sees it; false when the folder cannot be listed.
+bool ForEachDataFolderEntry(const std::string& dataFolder, const gamedata::EntryVisitor& visit);
 
 // The file or folder at a path below the data folder (parts separated by
 // backslashes, as the core builds them), when it exists. Linux matches

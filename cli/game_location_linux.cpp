@@ -1,3 +1,4 @@
+#include <dirent.h>
 #include <sys/stat.h>
 
 #include <string>
@@ -6,6 +7,7 @@
 
 #include "cli/exit_code.h"
 #include "cli/game_location.h"
+#include "common/unique_handle.h"
 #include "finder/case_blind_path.h"
 #include "finder/game_search.h"
 #include "gamedata/file_handle.h"
@@ -43,7 +45,13 @@ GameLocation LocateGame(const GameSource& source) {
         return {*source.dataFolder, *source.dataFolder, 1};
     }
     if (source.prefix) {
-        const std::optional<finder::PrefixGame> game = finder::GameInPrefix(*source.prefix);
+        std::optional<finder::PrefixGame> game;
+        try {
+            game = finder::GameInPrefix(*source.prefix);
+        } catch (const finder::UnreadableFile& unreadable) {
+            throw Refusal(ExitCode::FileError, std::string(unreadable.what()) +
+                                                   "; the prefix's registry cannot be read");
+        }
         if (!game) {
             throw Refusal(ExitCode::NotFound, "no game found in the prefix " + *source.prefix +
                                                   "; give its data folder with --data");
@@ -68,6 +76,24 @@ GameLocation LocateGame(const GameSource& source) {
                                                Joined(prefixes) + "; pick one with --prefix");
     }
     return InPrefix(search.games.front());
+}
+
+bool FolderExists(const std::string& path) {
+    struct stat status {};
+    return stat(path.c_str(), &status) == 0 && S_ISDIR(status.st_mode);
+}
+
+bool ForEachDataFolderEntry(const std::string& dataFolder, const gamedata::EntryVisitor& visit) {
+    using DirectoryHandle = UniqueHandle<DIR*, &closedir>;
+    const DirectoryHandle directory(opendir(dataFolder.c_str()));
+    if (!directory) {
+        return false;
+    }
+    while (const dirent* entry = readdir(directory.Get())) {
+        const std::string name = entry->d_name;
+        visit({name, FolderExists(dataFolder + "/" + name)});
+    }
+    return true;
 }
 
 std::optional<std::string> FindInDataFolder(const std::string& dataFolder,

@@ -5,6 +5,7 @@
 #include "cli/code_page.h"
 #include "cli/exit_code.h"
 #include "cli/game_location.h"
+#include "gamedata/directory_listing.h"
 #include "gamedata/game_data_locator.h"
 
 namespace cli {
@@ -26,6 +27,14 @@ GameLocation LocateGame(const GameSource& source) {
     }
     const std::int32_t current = gamedata::ReadCurrentNeighbourhood();
     return {dataFolder, SystemTextToUtf8(dataFolder), current <= 0 ? 1 : current};
+}
+
+bool FolderExists(const std::string& path) {
+    return gamedata::IsFolder(path);
+}
+
+bool ForEachDataFolderEntry(const std::string& dataFolder, const gamedata::EntryVisitor& visit) {
+    return gamedata::ForEachDirectoryEntry(dataFolder + "\\*.*", visit);
 }
 
 std::optional<std::string> FindInDataFolder(const std::string& dataFolder,

@@ -4,10 +4,13 @@
 #include <cstdio>
 #include <cstdlib>
 #include <iostream>
+#include <new>
 #include <string>
 
 #include "cli/commands.h"
 #include "cli/exit_code.h"
+#include "cli/output.h"
+#include "cli/standard_output.h"
 
 #ifdef _WIN32
 #include <fcntl.h>
@@ -23,13 +26,14 @@ std::string Environment(const char* name) {
 }
 
 int Refused(cli::ExitCode code, const std::string& message) {
-    std::cerr << "lotwarden-cli: " << message << "\n";
+    std::cerr << "lotwarden-cli: " << cli::Shown(message) << "\n";
     return static_cast<int>(code);
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
+    const bool outputOpen = cli::HoldStandardDescriptors();
     cli::Options options;
     CLI::App app("The days in house of the families of The Sims: list them, set them.",
                  "lotwarden-cli");
@@ -83,12 +87,24 @@ int main(int argc, char** argv) {
     SetConsoleOutputCP(CP_UTF8);
     _setmode(_fileno(stdout), _O_BINARY);
 #endif
+    std::string report;
     try {
-        std::cout << cli::Run(options) << std::flush;
+        report = cli::Run(options);
     } catch (const cli::Refusal& refusal) {
         return Refused(refusal.code(), refusal.what());
+    } catch (const std::bad_alloc&) {
+        return Refused(cli::ExitCode::FileError, "out of memory");
     } catch (const std::exception& error) {
         return Refused(cli::ExitCode::FileError, error.what());
     }
-    return std::cout ? 0 : static_cast<int>(cli::ExitCode::FileError);
+    if (outputOpen && cli::PrintAll(report)) {
+        return 0;
+    }
+    // The file is written by now: exit 4 would say that nothing was.
+    if (options.command == cli::Command::Set) {
+        std::cerr << "lotwarden-cli: the days were written, but standard output could not "
+                     "take the report\n";
+        return 0;
+    }
+    return Refused(cli::ExitCode::FileError, "cannot write to standard output");
 }

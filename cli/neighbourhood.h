@@ -23,7 +23,8 @@ std::vector<Family> LoadFamilies(const std::string& dataFolder, std::int32_t nei
                                  const CodePage& codePage);
 
 // The neighbourhoods' labels as the dialog's chooser lists them: a sorted
-// list box, duplicates kept.
+// list box, duplicates kept. Throws Refusal (FileError) when the data
+// folder cannot be listed, which is not the same as holding none.
 std::vector<std::string> NeighbourhoodLabels(const std::string& dataFolder);
 
 }  // namespace cli

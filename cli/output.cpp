@@ -4,6 +4,7 @@
 #include <nlohmann/json.hpp>
 #include <set>
 #include <utility>
+#include <vector>
 
 #include "gamedata/number_text.h"
 
@@ -34,7 +35,36 @@ std::string PaddedLeft(const std::string& text, std::size_t width) {
     return std::string(width - std::min(width, text.size()), ' ') + text;
 }
 
+std::string Hex(unsigned value) {
+    static const char kDigits[] = "0123456789abcdef";
+    return {kDigits[(value >> 4) & 0xF], kDigits[value & 0xF]};
+}
+
 }  // namespace
+
+std::string Shown(const std::string& utf8) {
+    std::string shown;
+    shown.reserve(utf8.size());
+    for (std::size_t at = 0; at < utf8.size(); ++at) {
+        const auto byte = static_cast<unsigned char>(utf8[at]);
+        const auto next = at + 1 < utf8.size() ? static_cast<unsigned char>(utf8[at + 1]) : 0u;
+        if (byte == '\r') {
+            shown += "\\r";
+        } else if (byte == '\n') {
+            shown += "\\n";
+        } else if (byte == '\t') {
+            shown += "\\t";
+        } else if (byte < 0x20 || byte == 0x7F) {
+            shown += "\\x" + Hex(byte);
+        } else if (byte == 0xC2 && next >= 0x80 && next <= 0x9F) {
+            shown += "\\u00" + Hex(next);
+            ++at;
+        } else {
+            shown.push_back(static_cast<char>(byte));
+        }
+    }
+    return shown;
+}
 
 std::string ToJson(const WhereResult& result) {
     return Dumped({{"data_folder", result.dataFolder}, {"neighbourhood", result.neighbourhood}});
@@ -74,14 +104,14 @@ std::string ToJson(const SetResult& result) {
 }
 
 std::string ToText(const WhereResult& result) {
-    return "Data folder:   " + result.dataFolder +
+    return "Data folder:   " + Shown(result.dataFolder) +
            "\nNeighbourhood: " + gamedata::FormatDecimal(result.neighbourhood) + "\n";
 }
 
 std::string ToText(const NeighbourhoodsResult& result) {
     std::string text;
     for (const std::string& label : result.labels) {
-        text += label + "\n";
+        text += Shown(label) + "\n";
     }
     return text;
 }
@@ -89,14 +119,18 @@ std::string ToText(const NeighbourhoodsResult& result) {
 std::string ToText(const ListResult& result) {
     const std::string nameHeading = "Family Name";
     std::size_t nameWidth = nameHeading.size();
+    std::vector<std::string> names;
+    names.reserve(result.families.size());
     for (const FamilyRow& family : result.families) {
-        nameWidth = std::max(nameWidth, Utf8Width(family.name));
+        names.push_back(Shown(family.name));
+        nameWidth = std::max(nameWidth, Utf8Width(names.back()));
     }
     // The dialog's column titles; a family without a house file shows "-".
     std::string text = PaddedRight(nameHeading, nameWidth) + "  Lot #  Days in House\n";
-    for (const FamilyRow& family : result.families) {
+    for (std::size_t i = 0; i < result.families.size(); ++i) {
+        const FamilyRow& family = result.families[i];
         const std::string days = family.days ? gamedata::FormatDecimal(*family.days) : "-";
-        text += PaddedRight(family.name, nameWidth) + "  " +
+        text += PaddedRight(names[i], nameWidth) + "  " +
                 PaddedLeft(gamedata::FormatDecimal(family.lot), 5) + "  " + PaddedLeft(days, 13) +
                 "\n";
     }
@@ -104,7 +138,7 @@ std::string ToText(const ListResult& result) {
 }
 
 std::string ToText(const SetResult& result) {
-    return result.name + " (lot " + gamedata::FormatDecimal(result.lot) +
+    return Shown(result.name) + " (lot " + gamedata::FormatDecimal(result.lot) +
            "): " + gamedata::FormatDecimal(result.previous) + " -> " +
            gamedata::FormatDecimal(result.days) + "\n";
 }

@@ -18,4 +18,10 @@ std::string ToText(const NeighbourhoodsResult& result);
 std::string ToText(const ListResult& result);
 std::string ToText(const SetResult& result);
 
+// Text from a file or the system as a person's terminal shows it: every
+// control character (C0, DEL and C1) escaped, "\r" and "\n" and "\t" by
+// their letter and the others as "\x1b" or "\u0085", so the text is one
+// line and never a command to the terminal. JSON escapes its own.
+std::string Shown(const std::string& utf8);
+
 }  // namespace cli

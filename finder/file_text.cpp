@@ -1,17 +1,16 @@
 #include "finder/file_text.h"
 
-#include <fstream>
-#include <iterator>
+#include "gamedata/checked_file.h"
 
 namespace finder {
 
-std::optional<std::string> ReadFileText(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        return std::nullopt;
-    }
-    std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad()) {
+std::optional<std::string> ReadFileText(const std::string& path, std::uint64_t cap) {
+    const gamedata::CheckedFile file =
+        gamedata::CheckedFile::Open(path, gamedata::FileAccess::Read, gamedata::LastLink::Follow);
+    std::string text;
+    if (!gamedata::ReadBlocks(file, cap, [&text](const char* bytes, std::size_t count) {
+            text.append(bytes, count);
+        })) {
         return std::nullopt;
     }
     return text;

@@ -1,6 +1,7 @@
 // FindGames: every Wine and Proton prefix a player of the game is likely to
 // have, each looked in once.
 #include <algorithm>
+#include <cstdint>
 #include <filesystem>
 #include <set>
 #include <system_error>
@@ -44,11 +45,14 @@ private:
     std::vector<std::string> folders_;
 };
 
+// Far above any list Steam writes; a larger one is skipped like a missing one.
+constexpr std::uint64_t kLargestLibraryList = 1024 * 1024;
+
 // A Steam installation and the libraries its libraryfolders.vdf lists.
 void AddSteamLibraries(const fs::path& steam, DistinctFolders& libraries) {
     libraries.Add(steam.string());
     const std::optional<std::string> vdf =
-        ReadFileText((steam / "steamapps" / "libraryfolders.vdf").string());
+        ReadFileText((steam / "steamapps" / "libraryfolders.vdf").string(), kLargestLibraryList);
     if (!vdf) {
         return;
     }
@@ -94,8 +98,12 @@ GameSearch FindGames(const std::string& home, const std::string& winePrefix) {
     GameSearch search;
     search.placesLooked = prefixes.Folders();
     for (const std::string& prefix : search.placesLooked) {
-        if (std::optional<PrefixGame> game = GameInPrefix(prefix)) {
-            search.games.push_back(std::move(*game));
+        try {
+            if (std::optional<PrefixGame> game = GameInPrefix(prefix)) {
+                search.games.push_back(std::move(*game));
+            }
+        } catch (const UnreadableFile&) {
+            // A prefix the player did not name: looked in, nothing found.
         }
     }
     return search;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <optional>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -9,6 +10,14 @@
 // Every path here is a native path; every finder takes its root as a
 // parameter, so a test can lay out a whole home folder in a temporary one.
 namespace finder {
+
+// A prefix's registry file that is there and cannot be read: a FIFO or a
+// device in its place, its permissions, or a size far beyond any real one.
+// The message names the file and the reason.
+class UnreadableFile : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
 
 struct PrefixGame {
     std::string prefix;      // the folder holding drive_c and system.reg
@@ -32,7 +41,9 @@ struct PrefixGame {
 // game even when its folder is missing, as for the Windows program: the
 // parts not found are appended as written. One without a drive letter or on
 // an unmapped drive counts as missing. Should several users have the
-// re-release's folder, the first user name by byte order wins.
+// re-release's folder, the first user name by byte order wins. The
+// registry file is read once, its lines streamed, up to 64 MiB; one that
+// cannot be read throws UnreadableFile.
 std::optional<PrefixGame> GameInPrefix(const std::string& folder);
 
 struct GameSearch {
@@ -44,7 +55,9 @@ struct GameSearch {
 // is unset) and in steamapps/compatdata/*/pfx of every Steam library: those
 // listed in libraryfolders.vdf under home/.steam/steam/steamapps and
 // home/.local/share/Steam/steamapps, and those two folders themselves. A
-// folder reached by several paths counts once.
+// folder reached by several paths counts once. A libraryfolders.vdf that is
+// no regular file of at most 1 MiB is skipped, and so is a prefix whose
+// registry file cannot be read.
 GameSearch FindGames(const std::string& home, const std::string& winePrefix);
 
 }  // namespace finder

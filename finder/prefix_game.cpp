@@ -2,15 +2,16 @@
 // one Wine or Proton prefix.
 #include <algorithm>
 #include <cstddef>
+#include <cstdint>
 #include <filesystem>
 #include <system_error>
 #include <vector>
 
 #include "finder/case_blind_path.h"
-#include "finder/file_text.h"
 #include "finder/game_search.h"
 #include "finder/wine_registry_file.h"
 #include "gamedata/ascii_case.h"
+#include "gamedata/checked_file.h"
 
 namespace finder {
 namespace {
@@ -45,7 +46,42 @@ std::optional<std::string> DriveRoot(const fs::path& prefix, char letter) {
     if (error) {
         return link.string();  // a real folder in place of the link
     }
-    return (link.parent_path() / target).lexically_normal().string();
+    // Read as written where that leads to the drive; but a relative target
+    // starts from the folder the link really lies in, which is elsewhere
+    // when dosdevices is a link itself.
+    const fs::path written = (link.parent_path() / target).lexically_normal();
+    if (fs::equivalent(written, link, error)) {
+        return written.string();
+    }
+    const fs::path real = fs::canonical(link, error);
+    return error ? std::nullopt : std::optional<std::string>(real.string());
+}
+
+// The parts of a path below a drive's root as Windows resolves them before
+// any file is looked at: "." goes, ".." takes the part before it away and
+// stops at the root, as "C:\..\Sims" is "C:\Sims".
+std::string ResolvedBelowDrive(const std::string& path) {
+    std::vector<std::string> parts;
+    std::string part;
+    for (std::size_t at = 0; at <= path.size(); ++at) {
+        if (at < path.size() && path[at] != '\\' && path[at] != '/') {
+            part.push_back(path[at]);
+            continue;
+        }
+        if (part == "..") {
+            if (!parts.empty()) {
+                parts.pop_back();
+            }
+        } else if (!part.empty() && part != ".") {
+            parts.push_back(part);
+        }
+        part.clear();
+    }
+    std::string resolved;
+    for (const std::string& kept : parts) {
+        resolved += "/" + kept;
+    }
+    return resolved;
 }
 
 bool IsAsciiLetter(char c) {
@@ -68,7 +104,7 @@ std::optional<std::string> MappedDataFolder(const fs::path& prefix,
     if (!root) {
         return std::nullopt;
     }
-    return MatchCaseBlindWherePossible(*root, text.substr(2));
+    return MatchCaseBlindWherePossible(*root, ResolvedBelowDrive(text.substr(2)));
 }
 
 // The re-release writes no SIMS_DATA and keeps its files under the user's
@@ -96,6 +132,45 @@ std::optional<std::string> ReReleaseDataFolder(const fs::path& prefix) {
     return std::nullopt;
 }
 
+constexpr char kPlainKey[] = "Software\\Maxis\\The Sims";
+constexpr char kWow64Key[] = "Software\\Wow6432Node\\Maxis\\The Sims";
+constexpr char kDataFolderValue[] = "SIMS_DATA";
+constexpr char kNeighbourhoodValue[] = "SIMS_CURRENT_NEIGHBORHOOD_NUM";
+// Far above any prefix's registry file; a larger one is refused unread.
+constexpr std::uint64_t kLargestRegistryFile = 64 * 1024 * 1024;
+
+struct GameValues {
+    std::optional<std::string> dataFolder;
+    std::optional<std::string> currentNeighbourhood;
+};
+
+// The game's two values from the prefix's registry file, read once, its
+// lines streamed. Throws UnreadableFile.
+GameValues ReadGameValues(const fs::path& file) {
+    RegistryScan scan({{kPlainKey, kDataFolderValue},
+                       {kPlainKey, kNeighbourhoodValue},
+                       {kWow64Key, kDataFolderValue},
+                       {kWow64Key, kNeighbourhoodValue}});
+    const gamedata::CheckedFile registry = gamedata::CheckedFile::Open(
+        file.string(), gamedata::FileAccess::Read, gamedata::LastLink::Follow);
+    const bool read = gamedata::ReadBlocks(registry, kLargestRegistryFile,
+                                           [&scan](const char* bytes, std::size_t count) {
+                                               scan.Feed({bytes, count});
+                                           });
+    if (!read) {
+        const std::string why = registry.problem() != gamedata::FileProblem::None
+                                    ? gamedata::ProblemText(registry.problem())
+                                : registry.size() > kLargestRegistryFile ? "is larger than 64 MiB"
+                                                                         : "cannot be read";
+        throw UnreadableFile(file.string() + " " + why);
+    }
+    scan.Finish();
+    // The game is a 32-bit program: in a 64-bit prefix its key lies in the
+    // WOW64 view.
+    const std::size_t first = scan.IsWin32() ? 0 : 2;
+    return {scan.Value(first), scan.Value(first + 1)};
+}
+
 }  // namespace
 
 std::optional<PrefixGame> GameInPrefix(const std::string& folder) {
@@ -106,21 +181,15 @@ std::optional<PrefixGame> GameInPrefix(const std::string& folder) {
             return std::nullopt;
         }
     }
-    const std::string registry = ReadFileText((prefix / "system.reg").string()).value_or("");
-    // The game is a 32-bit program: in a 64-bit prefix its key lies in the
-    // WOW64 view.
-    const char* key = IsWin32Registry(registry) ? "Software\\Maxis\\The Sims"
-                                                : "Software\\Wow6432Node\\Maxis\\The Sims";
-    std::optional<std::string> dataFolder =
-        MappedDataFolder(prefix, ReadRegistryValue(registry, key, "SIMS_DATA"));
+    GameValues values = ReadGameValues(prefix / "system.reg");
+    std::optional<std::string> dataFolder = MappedDataFolder(prefix, values.dataFolder);
     if (!dataFolder) {
         dataFolder = ReReleaseDataFolder(prefix);
     }
     if (!dataFolder) {
         return std::nullopt;
     }
-    return PrefixGame{prefix.string(), *dataFolder,
-                      ReadRegistryValue(registry, key, "SIMS_CURRENT_NEIGHBORHOOD_NUM")};
+    return PrefixGame{prefix.string(), *dataFolder, std::move(values.currentNeighbourhood)};
 }
 
 }  // namespace finder

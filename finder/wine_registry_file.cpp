@@ -1,5 +1,6 @@
 #include "finder/wine_registry_file.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <vector>
@@ -166,41 +167,6 @@ bool OnlySpaceFrom(std::string_view text, std::size_t at) {
     return text.find_first_not_of(" \t", at) == std::string_view::npos;
 }
 
-// The file's lines without their line ends ("\n" or "\r\n").
-std::vector<std::string_view> SplitLines(std::string_view text) {
-    std::vector<std::string_view> lines;
-    std::size_t start = 0;
-    while (start < text.size()) {
-        std::size_t end = text.find('\n', start);
-        if (end == std::string_view::npos) {
-            end = text.size();
-        }
-        std::string_view line = text.substr(start, end - start);
-        if (!line.empty() && line.back() == '\r') {
-            line.remove_suffix(1);
-        }
-        lines.push_back(line);
-        start = end + 1;
-    }
-    return lines;
-}
-
-// Wine breaks long hex data after a comma with a backslash and goes on, after
-// leading spaces, on the next line. Joins those lines; `next` moves past them.
-std::string JoinContinuedLines(std::string_view first, const std::vector<std::string_view>& lines,
-                               std::size_t& next) {
-    std::string joined(first);
-    while (!joined.empty() && joined.back() == '\\' && next < lines.size()) {
-        joined.pop_back();
-        const std::string_view line = lines[next++];
-        const std::size_t start = line.find_first_not_of(" \t");
-        if (start != std::string_view::npos) {
-            joined.append(line.substr(start));
-        }
-    }
-    return joined;
-}
-
 // "01,02, ff," : one or two hex digits a byte, commas between.
 std::optional<std::string> ParseHexBytes(std::string_view data) {
     std::string bytes;
@@ -346,48 +312,174 @@ std::optional<std::string> ReadValueName(std::string_view line, std::size_t& at)
     return name;
 }
 
+// Longer lines are kept only this far: no line the program needs is
+// nearly as long, and a line of a hundred megabytes must not be held.
+constexpr std::size_t kLongestLine = 64 * 1024;
+// A value the program needs, its continued lines joined, is far shorter.
+constexpr std::size_t kLongestValue = 1024 * 1024;
+
 }  // namespace
 
-std::optional<std::string> ReadRegistryValue(std::string_view fileText, std::string_view keyPath,
-                                             std::string_view valueName) {
-    const std::vector<std::string_view> lines = SplitLines(fileText);
-    std::optional<std::string> found;
+// Each wanted value keeps the state the file's lines leave it in, as if it
+// alone were looked for: a line taken as the continuation of one value may
+// be a line of its own for another.
+struct RegistryScan::Search {
+    std::string keyPath;
+    std::string valueName;
     bool inKey = false;
-    std::size_t next = 0;
-    while (next < lines.size()) {
-        const std::string_view line = lines[next++];
+    bool joining = false;  // the value's data goes on in the next line
+    bool tooLong = false;  // the value's data has outgrown kLongestValue
+    std::string data;
+    std::optional<std::string> found;
+
+    void TakeLine(std::string_view line, bool cut) {
+        if (joining) {
+            Continue(line, cut);
+            return;
+        }
         if (StartsWith(line, "[")) {
             std::size_t at = 1;
             const std::optional<std::string> key = ReadEscapedText(line, at, ']');
             inKey = key && gamedata::SameIgnoringAsciiCase(*key, keyPath);
-            continue;
+            return;
         }
         if (!inKey) {
-            continue;
+            return;
         }
         std::size_t at = 0;
         const std::optional<std::string> name = ReadValueName(line, at);
         if (!name || !gamedata::SameIgnoringAsciiCase(*name, valueName)) {
-            continue;
+            return;
         }
-        const std::string data = JoinContinuedLines(line.substr(at), lines, next);
-        if (std::optional<std::string> value = ParseValueData(data)) {
-            found = std::move(value);
+        tooLong = cut;
+        if (!tooLong) {
+            data.assign(line.substr(at));
+        }
+        joining = EndsWithBackslash(line, cut);
+        if (!joining) {
+            Finish();
         }
     }
-    return found;
+
+    // Wine breaks long hex data after a comma with a backslash and goes on,
+    // after leading spaces, on the next line.
+    void Continue(std::string_view line, bool cut) {
+        if (tooLong) {
+            joining = EndsWithBackslash(line, cut);
+        } else {
+            data.pop_back();
+            const std::size_t start = line.find_first_not_of(" \t");
+            if (start != std::string_view::npos) {
+                data.append(line.substr(start));
+            }
+            tooLong = cut || data.size() > kLongestValue;
+            joining = tooLong ? EndsWithBackslash(line, cut) : !data.empty() && data.back() == '\\';
+        }
+        if (tooLong) {
+            data.clear();
+        }
+        if (!joining) {
+            Finish();
+        }
+    }
+
+    // The file ended, or the value's last line came.
+    void Finish() {
+        joining = false;
+        if (!tooLong) {
+            if (std::optional<std::string> value = ParseValueData(data)) {
+                found = std::move(value);
+            }
+        }
+        data.clear();
+    }
+
+    // A cut line's end is not known; a value going on past a cut line is
+    // too long to read anyway.
+    static bool EndsWithBackslash(std::string_view line, bool cut) {
+        return cut || (!line.empty() && line.back() == '\\');
+    }
+};
+
+RegistryScan::RegistryScan(const std::vector<std::pair<std::string, std::string>>& wanted) {
+    for (const auto& [keyPath, valueName] : wanted) {
+        Search& search = searches_.emplace_back();
+        search.keyPath = keyPath;
+        search.valueName = valueName;
+    }
+}
+
+RegistryScan::~RegistryScan() = default;
+
+void RegistryScan::Feed(std::string_view bytes) {
+    while (!bytes.empty()) {
+        const std::size_t end = bytes.find('\n');
+        const std::string_view part = bytes.substr(0, end);
+        const std::size_t room = kLongestLine - std::min(kLongestLine, line_.size());
+        line_.append(part.substr(0, room));
+        cut_ = cut_ || part.size() > room;
+        if (end == std::string_view::npos) {
+            return;
+        }
+        TakeLine();
+        bytes.remove_prefix(end + 1);
+    }
+}
+
+void RegistryScan::Finish() {
+    if (!line_.empty() || cut_) {
+        TakeLine();
+    }
+    for (Search& search : searches_) {
+        if (search.joining) {
+            search.Finish();
+        }
+    }
+}
+
+bool RegistryScan::IsWin32() const {
+    return win32_;
+}
+
+const std::optional<std::string>& RegistryScan::Value(std::size_t index) const {
+    return searches_.at(index).found;
+}
+
+// One line, without its line end ("\n" or "\r\n").
+void RegistryScan::TakeLine() {
+    std::string_view line = line_;
+    if (!cut_ && !line.empty() && line.back() == '\r') {
+        line.remove_suffix(1);
+    }
+    if (!pastHeader_) {
+        if (StartsWith(line, "[")) {
+            pastHeader_ = true;
+        } else if (StartsWith(line, "#arch=")) {
+            // The first one counts.
+            pastHeader_ = true;
+            win32_ = !cut_ && line.substr(6) == "win32";
+        }
+    }
+    for (Search& search : searches_) {
+        search.TakeLine(line, cut_);
+    }
+    line_.clear();
+    cut_ = false;
+}
+
+std::optional<std::string> ReadRegistryValue(std::string_view fileText, std::string_view keyPath,
+                                             std::string_view valueName) {
+    RegistryScan scan({{std::string(keyPath), std::string(valueName)}});
+    scan.Feed(fileText);
+    scan.Finish();
+    return scan.Value(0);
 }
 
 bool IsWin32Registry(std::string_view fileText) {
-    for (const std::string_view line : SplitLines(fileText)) {
-        if (StartsWith(line, "[")) {
-            break;
-        }
-        if (StartsWith(line, "#arch=")) {
-            return line.substr(6) == "win32";
-        }
-    }
-    return false;
+    RegistryScan scan({});
+    scan.Feed(fileText);
+    scan.Finish();
+    return scan.IsWin32();
 }
 
 }  // namespace finder

@@ -1,8 +1,11 @@
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 // Values from the text of a Wine registry file (system.reg, user.reg), which
 // anyone can edit: whatever the text holds, a read ends in a value or in
@@ -32,5 +35,36 @@ std::optional<std::string> ReadRegistryValue(std::string_view fileText, std::str
 // True when the file's header says "#arch=win32": a prefix without the
 // WOW64 registry view, where a 32-bit program's keys have no Wow6432Node.
 bool IsWin32Registry(std::string_view fileText);
+
+// Both of the above for several values at once, in one pass over a file
+// fed in blocks split anywhere: its lines stream through, and what is kept
+// is bounded whatever the file holds (a line's first 64 KiB; a value whose
+// data runs past 1 MiB counts as unreadable).
+class RegistryScan {
+public:
+    // Key paths and value names, as ReadRegistryValue takes them.
+    explicit RegistryScan(const std::vector<std::pair<std::string, std::string>>& wanted);
+    ~RegistryScan();
+    RegistryScan(const RegistryScan&) = delete;
+    RegistryScan& operator=(const RegistryScan&) = delete;
+
+    void Feed(std::string_view bytes);
+    // After the last block: the file's end ends its last line.
+    void Finish();
+
+    bool IsWin32() const;
+    // The wanted value of that index, as ReadRegistryValue reads it.
+    const std::optional<std::string>& Value(std::size_t index) const;
+
+private:
+    struct Search;
+    void TakeLine();
+
+    std::vector<Search> searches_;
+    std::string line_;
+    bool cut_ = false;
+    bool pastHeader_ = false;
+    bool win32_ = false;
+};
 
 }  // namespace finder

@@ -1,8 +1,9 @@
 // A Wine registry file as arbitrary text, and a key path and value name to
 // look up in it: reading never faults, key and value names match without
-// regard to ASCII case, and a well-formed hex value appended at the end of
-// any text reads back as exactly its bytes (the last value counts, and no
-// damage before it may swallow it).
+// regard to ASCII case, the file fed in blocks (of 1 to 61 bytes, by the
+// appended value's length) reads as it does whole, and a well-formed hex
+// value appended at the end of any text reads back as exactly its bytes
+// (the last value counts, and no damage before it may swallow it).
 //
 // Input: the appended value's bytes behind a 16-bit length, the key path up
 // to a line end, the value name up to a line end, and the rest as the file.
@@ -11,6 +12,7 @@
 #include <cstdio>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "finder/wine_registry_file.h"
 #include "fuzz/fuzz_check.h"
@@ -55,7 +57,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::optional<std::string> value = finder::ReadRegistryValue(file, keyPath, valueName);
     Require(finder::ReadRegistryValue(file, UpperAscii(keyPath), UpperAscii(valueName)) == value,
             "key and value names match without regard to ASCII case");
-    finder::IsWin32Registry(file);
+
+    finder::RegistryScan scan({{keyPath, valueName}});
+    const std::size_t block = 1 + appended.size() % 61;
+    for (std::size_t at = 0; at < file.size(); at += block) {
+        scan.Feed(std::string_view(file).substr(at, block));
+    }
+    scan.Finish();
+    Require(scan.Value(0) == value, "the file fed in blocks reads as it does whole");
+    Require(scan.IsWin32() == finder::IsWin32Registry(file),
+            "the header fed in blocks reads as it does whole");
 
     // Two line ends: the first may end a continued hex line of the text.
     const std::string extended = file + "\n\n[Software\\\\Maxis\\\\The Sims] 1700000000\n" +

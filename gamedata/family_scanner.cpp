@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <cstring>
 
+#include "gamedata/checked_file.h"
 #include "gamedata/family_scanner_blocks.h"
 #include "gamedata/file_handle.h"
 
@@ -166,6 +167,17 @@ std::optional<std::vector<FamilyRecord>> ScanFamilies(const std::string& path,
 
 std::optional<std::vector<FamilyRecord>> ScanFamilies(const std::string& path) {
     return ScanFamilies(path, kScanBlockSize);
+}
+
+std::optional<std::vector<FamilyRecord>> ScanFamilies(const CheckedFile& file, std::uint64_t cap) {
+    FamilyScan scan;
+    const bool read = ReadBlocks(file, cap, [&scan](const char* bytes, std::size_t count) {
+        scan.Feed(reinterpret_cast<const unsigned char*>(bytes), count);
+    });
+    if (!read) {
+        return std::nullopt;
+    }
+    return scan.Finish();
 }
 
 }  // namespace gamedata

@@ -22,4 +22,11 @@ struct FamilyRecord {
 // elsewhere its backslashes are taken as folder separators.
 [[nodiscard]] std::optional<std::vector<FamilyRecord>> ScanFamilies(const std::string& path);
 
+class CheckedFile;
+
+// The same scan of a file the caller has opened and checked itself. Nothing
+// when a read fails or the file holds more than cap bytes.
+[[nodiscard]] std::optional<std::vector<FamilyRecord>> ScanFamilies(const CheckedFile& file,
+                                                                    std::uint64_t cap);
+
 }  // namespace gamedata

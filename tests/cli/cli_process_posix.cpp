@@ -1,8 +1,11 @@
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <stdexcept>
+#include <thread>
 
 #include "tests/cli/cli_process.h"
 #include "tests/support/test_files.h"
@@ -10,10 +13,33 @@
 namespace cli_test {
 namespace {
 
+// Far beyond any run of the program on a test's folder: a run that takes
+// longer is hanging (on a FIFO, say), and the test must go on to say so.
+constexpr std::chrono::seconds kDeadline{30};
+
+// The child's exit status, or nothing when it was still running at the
+// deadline and had to be stopped.
+std::optional<int> WaitWithDeadline(pid_t child) {
+    const auto deadline = std::chrono::steady_clock::now() + kDeadline;
+    int status = 0;
+    for (;;) {
+        const pid_t ended = waitpid(child, &status, WNOHANG);
+        if (ended == child) {
+            return status;
+        }
+        if (ended < 0 || std::chrono::steady_clock::now() >= deadline) {
+            kill(child, SIGKILL);
+            waitpid(child, &status, 0);
+            return std::nullopt;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+}
+
 // The child's output goes to files rather than pipes, so that neither
 // stream can fill up and stall it while the other is read.
 CliOutcome Run(const std::string& program, const std::vector<std::string>& arguments,
-               const std::map<std::string, std::string>& environment) {
+               const std::map<std::string, std::string>& environment, Output output) {
     const test_support::TempFolder outputs;
     const std::string outPath = outputs.File("out");
     const std::string errPath = outputs.File("err");
@@ -42,26 +68,38 @@ CliOutcome Run(const std::string& program, const std::vector<std::string>& argum
         if (out < 0 || err < 0 || dup2(out, 1) < 0 || dup2(err, 2) < 0) {
             _exit(126);
         }
+        if (output == Output::Closed) {
+            close(1);
+        } else if (output == Output::Full) {
+            const int full = open("/dev/full", O_WRONLY);
+            if (full < 0 || dup2(full, 1) < 0) {
+                _exit(126);
+            }
+        }
         execve(program.c_str(), argv.data(), envp.data());
         _exit(127);
     }
-    int status = 0;
-    if (waitpid(child, &status, 0) != child || !WIFEXITED(status)) {
+    const std::optional<int> status = WaitWithDeadline(child);
+    if (!status) {
+        return {-1, test_support::ReadBytes(outPath).value_or(""),
+                "still running after " + std::to_string(kDeadline.count()) + " s: stopped"};
+    }
+    if (!WIFEXITED(*status)) {
         throw std::runtime_error(program + " did not end by itself");
     }
-    return {WEXITSTATUS(status), test_support::ReadBytes(outPath).value_or(""),
+    return {WEXITSTATUS(*status), test_support::ReadBytes(outPath).value_or(""),
             test_support::ReadBytes(errPath).value_or("")};
 }
 
 }  // namespace
 
 CliOutcome RunCli(const std::vector<std::string>& arguments,
-                  const std::map<std::string, std::string>& environment) {
-    return Run(LOTWARDEN_CLI, arguments, environment);
+                  const std::map<std::string, std::string>& environment, Output output) {
+    return Run(LOTWARDEN_CLI, arguments, environment, output);
 }
 
 void MakeGameFolder(const std::vector<std::string>& arguments) {
-    const CliOutcome outcome = Run(MAKE_GAME_FOLDER, arguments, {});
+    const CliOutcome outcome = Run(MAKE_GAME_FOLDER, arguments, {}, Output::File);
     if (outcome.exitCode != 0) {
         throw std::runtime_error("make-game-folder failed: " + outcome.err);
     }

@@ -2,6 +2,10 @@
 // be, the dialog's family order, code pages, and the two output forms.
 #include <gtest/gtest.h>
 
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
 #include <optional>
 #include <string>
 #include <vector>
@@ -60,7 +64,29 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(CodePageRow{1252, "Ekstr\xF6m", "Ekstr\xC3\xB6m"},
                     CodePageRow{1252, "\x80 O'Rourke", "\xE2\x82\xAC O'Rourke"},
                     CodePageRow{1251, "\xC8\xE2\xE0\xED", "\xD0\x98\xD0\xB2\xD0\xB0\xD0\xBD"},
-                    CodePageRow{932, "\x82\xA0", "\xE3\x81\x82"}, CodePageRow{1252, "", ""}));
+                    CodePageRow{932, "\x82\xA0", "\xE3\x81\x82"}, CodePageRow{1252, "", ""},
+                    // The five bytes 1252 leaves undefined, as Windows converts them.
+                    CodePageRow{1252, "\x81\x8D\x8F\x90\x9D",
+                                "\xC2\x81\xC2\x8D\xC2\x8F\xC2\x90\xC2\x9D"},
+                    // Code pages whose converter holds the last letter back.
+                    CodePageRow{1255, "Brightwater", "Brightwater"},
+                    CodePageRow{1258, "Brightwater", "Brightwater"}));
+
+#ifdef _WIN32
+// The core's own table against the system's conversion, every byte.
+TEST(CodePageTest, Windows1252IsConvertedAsMultiByteToWideCharDoes) {
+    const std::optional<cli::CodePage> codePage = cli::CodePage::Open(1252);
+    ASSERT_TRUE(codePage);
+    for (int byte = 1; byte < 256; ++byte) {
+        const char text[1] = {static_cast<char>(byte)};
+        wchar_t wide[2] = {};
+        ASSERT_EQ(MultiByteToWideChar(1252, 0, text, 1, wide, 2), 1);
+        char utf8[4] = {};
+        const int size = WideCharToMultiByte(CP_UTF8, 0, wide, 1, utf8, 4, nullptr, nullptr);
+        EXPECT_EQ(codePage->ToUtf8(std::string(text, 1)), std::string(utf8, size)) << byte;
+    }
+}
+#endif
 
 TEST(CodePageTest, UnknownCodePageCannotBeOpened) {
     EXPECT_FALSE(cli::CodePage::Open(12345));

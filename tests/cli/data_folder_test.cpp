@@ -4,6 +4,7 @@
 // nothing, and a set changes bytes 208 and 209 of its one house file to the
 // days written, and nothing else.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <filesystem>
 #include <optional>
@@ -59,6 +60,16 @@ std::string Substituted(std::string text, const std::string& data) {
     return text;
 }
 
+void ReplaceWithLink(const std::filesystem::path& file, const std::string& target) {
+    std::filesystem::remove(file);
+    std::filesystem::create_symlink(target, file);
+}
+
+void ReplaceWithFifo(const std::filesystem::path& file) {
+    std::filesystem::remove(file);
+    ASSERT_EQ(mkfifo(file.c_str(), 0644), 0) << file;
+}
+
 // Rows run in order on one folder, so the days a set finds are those an
 // earlier row left.
 const Row kRows[] = {
@@ -78,7 +89,7 @@ const Row kRows[] = {
     Done({"--json", "where", "--data", "{data}"},
          "{\"data_folder\":\"{data}\",\"neighbourhood\":1}\n"),
     Done({"neighbourhoods", "--json", "--data", "{data}"},
-         "{\"data_folder\":\"{data}\",\"neighbourhoods\":[1,2]}\n"),
+         "{\"data_folder\":\"{data}\",\"neighbourhoods\":[1,2,3,4,5]}\n"),
     Wrote({"--data", "{data}", "--neighbourhood", "2", "set", "--lot", "15", "30"},
           "Abernathy (lot 15): 140 -> 30\n", "UserData2/Houses/house15.iff", 30),
     Wrote({"set", "--family", "Ekstr\xC3\xB6m", "255", "--data", "{data}", "--json"},
@@ -101,11 +112,39 @@ const Row kRows[] = {
             "no family \"Ekstr\xC3\xB6m\" in neighbourhood 1"),
     Refused({"--data", "{data}", "set", "--lot", "99", "5"}, 2, "no family on lot 99"),
     Refused({"--data", "{data}", "set", "--lot", "11", "5"}, 2, "Lost (lot 11) is missing"),
-    Refused({"--data", "{data}", "--neighbourhood", "7", "list"}, 2, "neighbourhood 7 not found"),
+    Refused({"--data", "{data}", "--neighbourhood", "7", "list"}, 2,
+            "neighbourhood 7 not found: no UserData7/neighborhood.iff in {data};"),
+    Refused({"--data", "{data}", "set", "--lot", "7", "--family", "Hollowell", "30"}, 2,
+            "no family \"Hollowell\" on lot 7 in neighbourhood 1"),
+    Wrote({"--data", "{data}/Sims\\Backup", "set", "--lot", "1", "5"},
+          "Backslash (lot 1): 11 -> 5\n", "Sims\\Backup/UserData/Houses/house01.iff", 5),
+    Refused({"--data", "{data}/Sims\\", "neighbourhoods"}, 2, "{data}/Sims\\ is not there"),
     Refused({"--data", "{data}/elsewhere", "where"}, 2, "{data}/elsewhere is not there"),
     Refused({"--data", "{data}", "set", "--family", "Smith", "5"}, 3,
             "2 families \"Smith\": Smith (lot 8), Smith (lot 3); pick one with --lot"),
     Refused({"--data", "{data}", "set", "--lot", "12", "5"}, 4, "shorter than 210 bytes"),
+    // Neighbourhood 3's house files are a link to a file outside, a FIFO and
+    // a folder; neighbourhood 4's file is a FIFO, 5's a link to /dev/zero.
+    Done({"--data", "{data}", "--neighbourhood", "3", "list"},
+         "Family Name  Lot #  Days in House\n"
+         "\\x1b[31mRed     17              1\n"
+         "A\\r\\nB          18              2\n"
+         "Boxed           16              -\n"
+         "Linked          13              -\n"
+         "Piped           14              -\n"),
+    Refused({"--data", "{data}", "--neighbourhood", "3", "set", "--lot", "13", "5"}, 4,
+            "{data}/UserData3/Houses/house13.iff is a symbolic link, not a house file"),
+    Refused({"--data", "{data}", "--neighbourhood", "3", "set", "--lot", "14", "5"}, 4,
+            "house14.iff is not a regular file"),
+    Refused({"--data", "{data}", "--neighbourhood", "3", "set", "--lot", "16", "5"}, 4,
+            "house16.iff is a folder, not a house file"),
+    Refused({"--data", "{data}", "--neighbourhood", "3", "set", "--family", "A\r\nB", "--lot", "99",
+             "5"},
+            2, "no family \"A\\r\\nB\" on lot 99 in neighbourhood 3"),
+    Refused({"--data", "{data}", "--neighbourhood", "4", "list"}, 4,
+            "{data}/UserData4/neighborhood.iff is not a regular file"),
+    Refused({"--data", "{data}", "--neighbourhood", "5", "set", "--lot", "1", "5"}, 4,
+            "{data}/UserData5/neighborhood.iff is not a regular file"),
     Refused({"--data", "{data}", "set", "--lot", "5", "6"}, 4, "cannot write",
             "UserData/Houses/house05.iff"),
     WhileTheGameRuns(
@@ -129,8 +168,28 @@ TEST(DataFolderTest, EveryRowDoesWhatItSaysAndTouchesOnlyItsTwoBytes) {
                                 {"Lost", 11, 5},
                                 {"Short", 12, 7},
                                 {"Homeless", 0, 0}}},
-                              {"UserData2", {{"Abernathy", 15, 140}, {"Delacroix", 4, 90}}}});
+                              {"UserData2", {{"Abernathy", 15, 140}, {"Delacroix", 4, 90}}},
+                              {"UserData3",
+                               {{"Linked", 13, 50},
+                                {"Piped", 14, 60},
+                                {"Boxed", 16, 70},
+                                {"\x1b[31mRed", 17, 1},
+                                {"A\r\nB", 18, 2}}},
+                              {"UserData4", {{"Lone", 1, 1}}},
+                              {"UserData5", {{"Lone", 1, 1}}}});
     std::filesystem::remove(game.path() / "UserData/Houses/house11.iff");
+    // A data folder whose name holds a backslash, beside the folders that
+    // name would lead to were it taken as a separator.
+    gamegen::WriteGameFolder(game.path() / "Sims\\Backup", {{"UserData", {{"Backslash", 1, 11}}}});
+    gamegen::WriteGameFolder(game.path() / "Sims/Backup", {{"UserData", {{"Slash", 1, 22}}}});
+    const std::filesystem::path houses3 = game.path() / "UserData3/Houses";
+    gamegen::WriteFileBytes(game.path() / "precious.bin", gamegen::HouseFileBytes(99));
+    ReplaceWithLink(houses3 / "house13.iff", "../../precious.bin");
+    ReplaceWithFifo(houses3 / "house14.iff");
+    std::filesystem::remove(houses3 / "house16.iff");
+    std::filesystem::create_directory(houses3 / "house16.iff");
+    ReplaceWithFifo(game.path() / "UserData4/neighborhood.iff");
+    ReplaceWithLink(game.path() / "UserData5/neighborhood.iff", "/dev/zero");
     gamegen::WriteFileBytes(game.path() / "UserData/Houses/house12.iff",
                             gamegen::HouseFileBytes(7).substr(0, gamegen::kDaysOffset + 1));
     const std::string data = game.path().string();
@@ -172,6 +231,37 @@ TEST(DataFolderTest, EveryRowDoesWhatItSaysAndTouchesOnlyItsTwoBytes) {
         }
         EXPECT_EQ(test_support::TreeDifferences(expected, test_support::SnapshotTree(game.path())),
                   std::vector<std::string>());
+    }
+}
+
+// A set writes its file before it prints; when the report cannot be
+// printed the file is still written, and exit 4 would say it is not.
+TEST(DataFolderTest, AReportThatCannotBePrintedIsToldOnStandardError) {
+    const test_support::TempFolder game;
+    gamegen::WriteGameFolder(game.path(), {{"UserData", {{"Hollowell", 5, 37}}}});
+    const std::string data = game.path().string();
+    const std::string house = "UserData/Houses/house05.iff";
+    for (const cli_test::Output output : {cli_test::Output::Closed, cli_test::Output::Full}) {
+        for (const int days : {30, 31}) {
+            SCOPED_TRACE(days);
+            test_support::TreeSnapshot expected = test_support::SnapshotTree(game.path());
+            std::string bytes = *test_support::ReadBytes((game.path() / house).string());
+            bytes[gamegen::kDaysOffset] = static_cast<char>(days);
+            expected[house] = test_support::FingerprintOf(bytes);
+
+            const cli_test::CliOutcome set = cli_test::RunCli(
+                {"--data", data, "set", "--lot", "5", std::to_string(days)}, {}, output);
+            EXPECT_EQ(set.exitCode, 0);
+            EXPECT_EQ(set.err,
+                      "lotwarden-cli: the days were written, but standard output could not take "
+                      "the report\n");
+            EXPECT_EQ(
+                test_support::TreeDifferences(expected, test_support::SnapshotTree(game.path())),
+                std::vector<std::string>());
+        }
+        const cli_test::CliOutcome list = cli_test::RunCli({"--data", data, "list"}, {}, output);
+        EXPECT_EQ(list.exitCode, 4);
+        EXPECT_EQ(list.err, "lotwarden-cli: cannot write to standard output\n");
     }
 }
 

@@ -4,6 +4,7 @@
 // make-game-folder's demo game, with one neighbourhood's names in other
 // letter cases than the game's, as Windows would not care.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <filesystem>
 #include <string>
@@ -24,7 +25,27 @@ struct PrefixRow {
     int exitCode;
     std::string outPart;
     std::string errPart;
+    void (*spoil)(const std::filesystem::path& home) = nullptr;  // after the prefixes are made
 };
+
+// Steam's library lists as a FIFO (a read would wait for ever), a link to
+// /dev/zero (endless) and a folder: each is skipped like a missing list.
+void FifoAndEndlessLibraryLists(const std::filesystem::path& home) {
+    for (const char* steam : {".steam/steam/steamapps", ".local/share/Steam/steamapps"}) {
+        std::filesystem::create_directories(home / steam);
+    }
+    ASSERT_EQ(mkfifo((home / ".steam/steam/steamapps/libraryfolders.vdf").c_str(), 0644), 0);
+    std::filesystem::create_symlink("/dev/zero",
+                                    home / ".local/share/Steam/steamapps/libraryfolders.vdf");
+}
+
+void FolderLibraryList(const std::filesystem::path& home) {
+    std::filesystem::create_directories(home / ".steam/steam/steamapps/libraryfolders.vdf");
+}
+
+void HugeRegistryFile(const std::filesystem::path& home) {
+    std::filesystem::resize_file(home / ".wine/system.reg", 64 * 1024 * 1024 + 1);
+}
 
 std::string Substituted(std::string text, const std::string& home) {
     const std::size_t at = text.find("{home}");
@@ -54,6 +75,16 @@ const PrefixRow kRows[] = {
     {{".wine", kProton}, false, "", {"list"}, 3, "", "; pick one with --prefix"},
     {{}, false, "", {"list"}, 2, "", "no game found; looked in {home}/.wine"},
     {{}, false, "", {"--prefix", "{home}", "list"}, 2, "", "no game found in the prefix {home}"},
+    {{".wine"}, false, "", {"where"}, 0, "Neighbourhood: 2\n", "", &FifoAndEndlessLibraryLists},
+    {{".wine"}, false, "", {"where"}, 0, "Neighbourhood: 2\n", "", &FolderLibraryList},
+    {{".wine"},
+     false,
+     "",
+     {"--prefix", "{home}/.wine", "list"},
+     4,
+     "",
+     "{home}/.wine/system.reg is larger than 64 MiB",
+     &HugeRegistryFile},
 };
 
 TEST(PrefixTest, FindsTheOneGameOrSaysWhyNot) {
@@ -67,6 +98,9 @@ TEST(PrefixTest, FindsTheOneGameOrSaysWhyNot) {
             std::filesystem::rename(data / "Houses/house15.iff", data / "Houses/HOUSE15.IFF");
             std::filesystem::rename(data / "Houses", data / "houses");
             std::filesystem::rename(data, data.parent_path() / "userdata2");
+        }
+        if (row.spoil != nullptr) {
+            row.spoil(root);
         }
         if (row.deckLink) {
             std::filesystem::create_directories(root / ".steam");

@@ -66,6 +66,10 @@ const PrefixRow kPrefixRows[] = {
      {false, R"("Z:$P\\elsewhere\\Sims")", ""},
      {"Elsewhere/sims"},
      "$P/Elsewhere/sims"},
+    {"\"..\" stops at the drive's root, as in Wine",
+     {false, R"("C:\\..\\..\\Sims\\.\\Maxis\\..\\Game")", ""},
+     {"drive_c/Sims/Game", "Sims/Game"},
+     "$P/drive_c/Sims/Game"},
     {"unmapped drive falls back to the re-release",
      {false, R"("D:\\Sims")", ""},
      {kSavedGames},
@@ -123,6 +127,29 @@ TEST(GameInPrefixTest, FindsTheDataFolderAsTheProgramWouldInThePrefix) {
             EXPECT_EQ(game->currentNeighbourhoodBytes, row.currentNeighbourhood) << row.what;
         }
     }
+}
+
+// Wine resolves c: -> ../drive_c from the folder the link really lies in.
+TEST(GameInPrefixTest, ALinkedDosdevicesFolderLeadsWhereWineGoes) {
+    test_support::TempFolder temp;
+    const fs::path prefix = temp.path() / "pfx";
+    gamegen::WritePrefix(prefix, {false, R"("C:\\Sims")", ""});
+    fs::create_directories(prefix / "drive_c/Sims");
+    fs::create_directories(temp.path() / "moved/drive_c/Sims");
+    fs::rename(prefix / "dosdevices", temp.path() / "moved/dosdevices");
+    fs::create_directory_symlink("../moved/dosdevices", prefix / "dosdevices");
+
+    const std::optional<PrefixGame> game = GameInPrefix(prefix.string());
+    ASSERT_TRUE(game);
+    EXPECT_EQ(game->dataFolder, fs::canonical(temp.path() / "moved/drive_c/Sims").string());
+}
+
+TEST(GameInPrefixTest, ARegistryFileLargerThan64MiBIsRefusedUnread) {
+    test_support::TempFolder temp;
+    const fs::path prefix = temp.path() / "pfx";
+    gamegen::WritePrefix(prefix, {false, R"("C:\\Sims")", ""});
+    fs::resize_file(prefix / "system.reg", 64 * 1024 * 1024 + 1);  // sparse: no disk used
+    EXPECT_THROW(GameInPrefix(prefix.string()), UnreadableFile);
 }
 
 TEST(GameInPrefixTest, TakesAProtonCompatdataFolderAndRefusesOtherFolders) {

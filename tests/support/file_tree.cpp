@@ -23,7 +23,7 @@ Fingerprint FingerprintOfFile(const std::filesystem::path& path) {
     if (!in) {
         throw std::runtime_error("cannot read " + path.u8string());
     }
-    Fingerprint fingerprint{false, 0, kFnvOffset};
+    Fingerprint fingerprint{Fingerprint::Kind::File, 0, kFnvOffset};
     std::vector<char> block(1 << 20);
     while (in) {
         in.read(block.data(), static_cast<std::streamsize>(block.size()));
@@ -34,18 +34,32 @@ Fingerprint FingerprintOfFile(const std::filesystem::path& path) {
     return fingerprint;
 }
 
+Fingerprint FingerprintOfEntry(const std::filesystem::directory_entry& entry) {
+    if (entry.is_symlink()) {
+        const std::string target = std::filesystem::read_symlink(entry.path()).string();
+        return {Fingerprint::Kind::Link, target.size(),
+                Hash(kFnvOffset, target.data(), target.size())};
+    }
+    if (entry.is_directory()) {
+        return {Fingerprint::Kind::Folder, 0, 0};
+    }
+    if (!entry.is_regular_file()) {
+        return {Fingerprint::Kind::Special, 0, 0};
+    }
+    return FingerprintOfFile(entry.path());
+}
+
 }  // namespace
 
 Fingerprint FingerprintOf(const std::string& bytes) {
-    return {false, bytes.size(), Hash(kFnvOffset, bytes.data(), bytes.size())};
+    return {Fingerprint::Kind::File, bytes.size(), Hash(kFnvOffset, bytes.data(), bytes.size())};
 }
 
 TreeSnapshot SnapshotTree(const std::filesystem::path& root) {
     TreeSnapshot snapshot;
     for (const auto& entry : std::filesystem::recursive_directory_iterator(root)) {
         const std::string name = entry.path().lexically_relative(root).generic_u8string();
-        snapshot[name] =
-            entry.is_directory() ? Fingerprint{true, 0, 0} : FingerprintOfFile(entry.path());
+        snapshot[name] = FingerprintOfEntry(entry);
     }
     return snapshot;
 }

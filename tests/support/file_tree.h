@@ -10,14 +10,16 @@ namespace test_support {
 
 // What a file holds, told apart by size and a 64-bit FNV-1a hash of its
 // bytes. A folder has its own fingerprint, so a folder made or removed
-// counts as a change too.
+// counts as a change too; a link is told by where it leads (never
+// followed), and a FIFO or a device by its kind alone (never read).
 struct Fingerprint {
-    bool isFolder = false;
+    enum class Kind { File, Folder, Link, Special };
+    Kind kind = Kind::File;
     std::uintmax_t size = 0;
     std::uint64_t hash = 0;
 
     bool operator==(const Fingerprint& other) const {
-        return isFolder == other.isFolder && size == other.size && hash == other.hash;
+        return kind == other.kind && size == other.size && hash == other.hash;
     }
     bool operator!=(const Fingerprint& other) const { return !(*this == other); }
 };
