@@ -1,0 +1,46 @@
+#pragma once
+
+#include <windows.h>
+
+#include <oleacc.h>
+
+#include <string>
+
+#include "framework/handles.h"
+
+namespace test_support {
+
+// COM on this thread for as long as it lives, in the single-threaded
+// apartment the program's user-interface thread is in.
+class ComApartment {
+public:
+    ComApartment() : entered_(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) {}
+    ~ComApartment() {
+        if (entered_) {
+            CoUninitialize();
+        }
+    }
+    ComApartment(const ComApartment&) = delete;
+    ComApartment& operator=(const ComApartment&) = delete;
+
+private:
+    bool entered_;
+};
+
+// The object a screen reader gets for the window's client area.
+ComHandle<IAccessible> ClientObject(HWND window);
+
+// What the object says about itself; a question it does not answer leaves
+// "" or -1.
+struct AccessibleFacts {
+    std::string name;
+    std::string value;
+    long role = -1;
+    long state = -1;
+    std::string defaultAction;
+};
+AccessibleFacts ReadFacts(IAccessible& object);
+
+VARIANT SelfChild();
+
+}  // namespace test_support
