@@ -447,6 +447,11 @@ LRESULT CHyperLink::OnOpen(WPARAM, LPARAM) {
 }
 
 LRESULT CHyperLink::OnTarget(WPARAM, LPARAM target) {
+    // Only the link's accessible object, on this thread, hands a string:
+    // from another thread or process the pointer would mean nothing here.
+    if (InSendMessage()) {
+        return FALSE;
+    }
     *reinterpret_cast<std::string*>(target) = target_;
     return TRUE;
 }

@@ -25,6 +25,7 @@ HRESULT CLinkAccessible::State(VARIANT* state) {
         return result;
     }
     long flags = (standard.vt == VT_I4 ? standard.lVal : 0) | STATE_SYSTEM_LINKED;
+    VariantClear(&standard);
     if (SendMessageA(Window(), CHyperLink::kVisitedMessage, 0, 0) != FALSE) {
         flags |= STATE_SYSTEM_TRAVERSED;
     }

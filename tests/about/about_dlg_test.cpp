@@ -7,6 +7,7 @@
 
 #include "about/about_dlg.h"
 #include "framework/app.h"
+#include "framework/com_apartment.h"
 #include "res/resource.h"
 #include "tests/about/link_probe.h"
 #include "tests/support/accessible_probe.h"
@@ -174,7 +175,7 @@ void CALLBACK RecordStateChange(HWINEVENTHOOK, DWORD, HWND window, LONG object, 
 }
 
 TEST(AboutBoxTest, AScreenReaderSeesTwoLinksItCanOpenAndTheBannersName) {
-    const test_support::ComApartment com;
+    const ComApartment com;
     MessageBoxRecorder messages;
     link_probe::LauncherRecorder launcher;
     stateChanges.clear();

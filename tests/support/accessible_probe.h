@@ -10,23 +10,6 @@
 
 namespace test_support {
 
-// COM on this thread for as long as it lives, in the single-threaded
-// apartment the program's user-interface thread is in.
-class ComApartment {
-public:
-    ComApartment() : entered_(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) {}
-    ~ComApartment() {
-        if (entered_) {
-            CoUninitialize();
-        }
-    }
-    ComApartment(const ComApartment&) = delete;
-    ComApartment& operator=(const ComApartment&) = delete;
-
-private:
-    bool entered_;
-};
-
 // The object a screen reader gets for the window's client area.
 ComHandle<IAccessible> ClientObject(HWND window);
 

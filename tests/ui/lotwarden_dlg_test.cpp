@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "framework/com_apartment.h"
 #include "framework/handles.h"
 #include "framework/window.h"
 #include "framework/window_dc.h"
@@ -62,7 +63,7 @@ TEST_F(LotwardenDlgTest, ChooserHoldsTheDiscoveredLabelsSortedAndSelectsTheCurre
 }
 
 TEST_F(LotwardenDlgTest, AScreenReaderNamesTheTableFamilies) {
-    const test_support::ComApartment com;
+    const ComApartment com;
     std::string name = "not read";
     Run({[&](HWND dialog) {
         const ComHandle<IAccessible> table =
