@@ -16,11 +16,35 @@ void SetAboutLinkColours() {
     CHyperLink::SetLinkColours(RGB(0, 0, 255), RGB(64, 128, 128), RGB(0, 0, 255), RGB(255, 0, 0));
 }
 
+// The banner has no id of its own; it is the box's one picture.
+HWND FindBanner(HWND box) {
+    for (HWND child = GetWindow(box, GW_CHILD); child != nullptr;
+         child = GetWindow(child, GW_HWNDNEXT)) {
+        if ((GetWindowLongA(child, GWL_STYLE) & SS_TYPEMASK) == SS_BITMAP) {
+            return child;
+        }
+    }
+    return nullptr;
+}
+
 }  // namespace
+
+// Only top-level windows hear of a change of system colours or settings
+// (high contrast among them); the links draw by them.
+const MessageEntry CAboutDlg::messageEntries[] = {
+    on::Message(WM_SYSCOLORCHANGE, &CAboutDlg::OnSysColorChange),
+    on::Message(WM_SETTINGCHANGE, &CAboutDlg::OnSettingChange),
+};
+const MessageTable CAboutDlg::messageTable{&CDialog::messageTable, messageEntries};
+
+const MessageTable& CAboutDlg::GetMessageTable() const {
+    return messageTable;
+}
 
 CAboutDlg::CAboutDlg() : CDialog(IDD_ABOUTBOX) {}
 
-// Members go in reverse order: the mail link first, then the web link.
+// Members go in reverse order: the mail link first, then the web link,
+// then the banner.
 CAboutDlg::~CAboutDlg() = default;
 
 void CAboutDlg::DoDataExchange(CDataExchange& dx) {
@@ -31,6 +55,7 @@ void CAboutDlg::DoDataExchange(CDataExchange& dx) {
 
 bool CAboutDlg::OnInitDialog() {
     CDialog::OnInitDialog();
+    banner_.SubclassWindow(FindBanner(GetSafeHwnd()));
     mailLink_.SetLinkTarget(kAuthorMailTarget);
     mailLink_.ChangeLinkStyle(0, kAboutLinkAdditions, true);
     SetAboutLinkColours();
@@ -39,4 +64,19 @@ bool CAboutDlg::OnInitDialog() {
     // The colours are shared by all links; the second call stores the same.
     SetAboutLinkColours();
     return true;
+}
+
+LRESULT CAboutDlg::OnSysColorChange(WPARAM wParam, LPARAM lParam) {
+    TellLinks(WM_SYSCOLORCHANGE, wParam, lParam);
+    return Default();
+}
+
+LRESULT CAboutDlg::OnSettingChange(WPARAM wParam, LPARAM lParam) {
+    TellLinks(WM_SETTINGCHANGE, wParam, lParam);
+    return Default();
+}
+
+void CAboutDlg::TellLinks(UINT message, WPARAM wParam, LPARAM lParam) {
+    mailLink_.Send(message, wParam, lParam);
+    webLink_.Send(message, wParam, lParam);
 }

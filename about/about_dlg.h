@@ -1,5 +1,6 @@
 #pragma once
 
+#include "about/banner.h"
 #include "about/hyperlink.h"
 #include "framework/dialog.h"
 
@@ -14,7 +15,16 @@ protected:
     void DoDataExchange(CDataExchange& dx) override;
     bool OnInitDialog() override;
 
+    const MessageTable& GetMessageTable() const override;
+    static const MessageEntry messageEntries[];
+    static const MessageTable messageTable;
+
 private:
+    LRESULT OnSysColorChange(WPARAM wParam, LPARAM lParam);
+    LRESULT OnSettingChange(WPARAM wParam, LPARAM lParam);
+    void TellLinks(UINT message, WPARAM wParam, LPARAM lParam);
+
+    CBanner banner_;
     CHyperLink webLink_;
     CHyperLink mailLink_;
 };

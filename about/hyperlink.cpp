@@ -1,10 +1,13 @@
 #include "about/hyperlink.h"
 
+#include <uxtheme.h>
 #include <windowsx.h>
 
 #include <cstring>
+#include <optional>
 #include <utility>
 
+#include "about/link_accessible.h"
 #include "about/link_launcher.h"
 #include "about/link_opening.h"
 #include "framework/app_message_box.h"
@@ -13,7 +16,6 @@
 using hyperlink::kLinkFitToText;
 using hyperlink::kLinkFocusOnClick;
 using hyperlink::kLinkHoverColour;
-using hyperlink::kLinkNoArmedColour;
 using hyperlink::kLinkOpenOnPress;
 using hyperlink::kLinkPlainCursor;
 using hyperlink::kLinkUnderline;
@@ -59,12 +61,21 @@ GdiHandle<HFONT> FontCopy(HFONT font, bool underline) {
     return GdiHandle<HFONT>(CreateFontIndirectA(&attributes));
 }
 
+// The scheme's hot-track colour while high contrast mode is on.
+std::optional<hyperlink::Colour> HighContrastHotTrack() {
+    HIGHCONTRASTA highContrast{};
+    highContrast.cbSize = sizeof highContrast;
+    if (!SystemParametersInfoA(SPI_GETHIGHCONTRAST, sizeof highContrast, &highContrast, 0) ||
+        (highContrast.dwFlags & HCF_HIGHCONTRASTON) == 0) {
+        return std::nullopt;
+    }
+    return GetSysColor(COLOR_HOTLIGHT);
+}
+
 }  // namespace
 
-COLORREF CHyperLink::linkColour_ = RGB(0, 0, 255);
-COLORREF CHyperLink::armedColour_ = RGB(0, 128, 128);
-COLORREF CHyperLink::visitedColour_ = RGB(128, 0, 128);
-COLORREF CHyperLink::hoverColour_ = RGB(255, 0, 0);
+hyperlink::LinkColours CHyperLink::colours_{RGB(0, 0, 255), RGB(0, 128, 128), RGB(128, 0, 128),
+                                            RGB(255, 0, 0)};
 UniqueHandle<HCURSOR, &DestroyCursor> CHyperLink::handCursor_;
 
 const MessageEntry CHyperLink::messageEntries[] = {
@@ -77,6 +88,15 @@ const MessageEntry CHyperLink::messageEntries[] = {
     on::Message(WM_KEYDOWN, &CHyperLink::OnKeyDown),
     on::Message(WM_NCHITTEST, &CHyperLink::OnNcHitTest),
     on::Message(WM_LBUTTONDOWN, &CHyperLink::OnLButtonDown),
+    on::Message(WM_GETOBJECT, &CHyperLink::OnGetObject),
+    on::Message(WM_ERASEBKGND, &CHyperLink::OnEraseBkgnd),
+    on::Message(WM_PAINT, &CHyperLink::OnPaint),
+    on::Message(WM_SYSCOLORCHANGE, &CHyperLink::OnLookChange),
+    on::Message(WM_SETTINGCHANGE, &CHyperLink::OnLookChange),
+    on::Message(WM_UPDATEUISTATE, &CHyperLink::OnLookChange),
+    on::Message(kOpenMessage, &CHyperLink::OnOpen),
+    on::Message(kTargetMessage, &CHyperLink::OnTarget),
+    on::Message(kVisitedMessage, &CHyperLink::OnVisited),
 };
 const MessageTable CHyperLink::messageTable{&CStatic::messageTable, messageEntries};
 
@@ -183,10 +203,8 @@ bool CHyperLink::ChangeLinkStyle(LinkStyle remove, LinkStyle add, bool apply) {
 }
 
 void CHyperLink::SetLinkColours(COLORREF link, COLORREF armed, COLORREF visited, COLORREF hover) {
-    linkColour_ = link;
-    armedColour_ = armed;
-    visitedColour_ = visited;
-    hoverColour_ = hover == kSystemHighlight ? GetSysColor(COLOR_HIGHLIGHT) : hover;
+    colours_ = {link, armed, visited,
+                hover == kSystemHighlight ? GetSysColor(COLOR_HIGHLIGHT) : hover};
 }
 
 void CHyperLink::ActivateLink() {
@@ -196,7 +214,11 @@ void CHyperLink::ActivateLink() {
         ReportOpenError(static_cast<int>(result));
         return;
     }
-    visited_ = true;
+    if (!visited_) {
+        visited_ = true;
+        // Readers learn that the link is now traversed.
+        NotifyWinEvent(EVENT_OBJECT_STATECHANGE, GetSafeHwnd(), OBJID_CLIENT, CHILDID_SELF);
+    }
     Repaint();
 }
 
@@ -303,13 +325,9 @@ HFONT CHyperLink::WindowFont() const {
 }
 
 LRESULT CHyperLink::OnCtlColor(WPARAM dc, LPARAM) {
-    COLORREF colour = visited_ ? visitedColour_ : linkColour_;
-    if (hovering_ && (style_ & kLinkHoverColour) != 0) {
-        colour = hoverColour_;
-    } else if (armed_ && (style_ & kLinkNoArmedColour) == 0) {
-        colour = armedColour_;
-    }
-    SetTextColor(reinterpret_cast<HDC>(dc), colour);
+    SetTextColor(reinterpret_cast<HDC>(dc),
+                 hyperlink::TextColour(colours_, style_, {hovering_, armed_, visited_},
+                                       HighContrastHotTrack()));
     SetBkMode(reinterpret_cast<HDC>(dc), TRANSPARENT);
     return reinterpret_cast<LRESULT>(GetStockObject(NULL_BRUSH));
 }
@@ -384,4 +402,60 @@ LRESULT CHyperLink::OnLButtonDown(WPARAM, LPARAM) {
     }
     armed_ = true;
     return 0;
+}
+
+LRESULT CHyperLink::OnGetObject(WPARAM flags, LPARAM objectId) {
+    const LRESULT answer =
+        CAccessibleWindow::AnswerGetObject<CLinkAccessible>(GetSafeHwnd(), flags, objectId);
+    return answer != 0 ? answer : Default();
+}
+
+LRESULT CHyperLink::OnEraseBkgnd(WPARAM dc, LPARAM) {
+    // The static draws no background (its brush is hollow), and the focus
+    // rectangle is drawn by inverting: every paint starts from the parent's
+    // background, so that a second paint never takes back the first one's
+    // rectangle.
+    DrawThemeParentBackground(GetSafeHwnd(), reinterpret_cast<HDC>(dc), nullptr);
+    return TRUE;
+}
+
+LRESULT CHyperLink::OnPaint(WPARAM, LPARAM) {
+    HWND hwnd = GetSafeHwnd();
+    // Only what this paint draws afresh has no rectangle to invert yet.
+    const GdiHandle<HRGN> repainted(CreateRectRgn(0, 0, 0, 0));
+    GetUpdateRgn(hwnd, repainted.Get(), FALSE);
+    const LRESULT result = Default();
+    if (GetFocus() == hwnd && (Send(WM_QUERYUISTATE) & UISF_HIDEFOCUS) == 0) {
+        const CWindowDC dc(hwnd);
+        SelectClipRgn(dc.Get(), repainted.Get());
+        RECT client{};
+        GetClientRect(hwnd, &client);
+        DrawFocusRect(dc.Get(), &client);
+    }
+    return result;
+}
+
+LRESULT CHyperLink::OnLookChange(WPARAM, LPARAM) {
+    const LRESULT result = Default();
+    Repaint();
+    return result;
+}
+
+LRESULT CHyperLink::OnOpen(WPARAM, LPARAM) {
+    ActivateLink();
+    return 0;
+}
+
+LRESULT CHyperLink::OnTarget(WPARAM, LPARAM target) {
+    // Only the link's accessible object, on this thread, hands a string:
+    // from another thread or process the pointer would mean nothing here.
+    if (InSendMessage()) {
+        return FALSE;
+    }
+    *reinterpret_cast<std::string*>(target) = target_;
+    return TRUE;
+}
+
+LRESULT CHyperLink::OnVisited(WPARAM, LPARAM) {
+    return visited_ ? TRUE : FALSE;
 }

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "about/link_colour.h"
 #include "about/link_style.h"
 #include "common/unique_handle.h"
 #include "framework/handles.h"
@@ -14,6 +15,9 @@
 // with an underlined copy of the dialog's font, fitted to its text, showing
 // its target in a tooltip, and opening the target through the shell on a
 // click or the space bar. It takes over the dialog's item at data exchange.
+// A screen reader sees it as a link (CLinkAccessible); in high contrast mode
+// it draws in the scheme's hot-track colour, and while it has the focus it
+// shows a focus rectangle, unless the window's UI state hides focus cues.
 class CHyperLink : public CStatic {
 public:
     CHyperLink() = default;
@@ -52,6 +56,14 @@ public:
     static LONG ReadRegistryDefault(HKEY root, const std::string& subkey, std::string& out);
     static void ReportOpenError(int code);
 
+    // What the link's accessible object, which keeps only the window
+    // handle, asks the window. Posted: open the target as the space bar does.
+    static constexpr UINT kOpenMessage = WM_APP + 0x4C0;
+    // lParam: a std::string that takes the target.
+    static constexpr UINT kTargetMessage = WM_APP + 0x4C1;
+    // Answers TRUE once the link is visited.
+    static constexpr UINT kVisitedMessage = WM_APP + 0x4C2;
+
 protected:
     void PreSubclassWindow() override;
     bool PreTranslateMessage(MSG& msg) override;
@@ -74,6 +86,13 @@ private:
     LRESULT OnKeyDown(WPARAM key, LPARAM);
     LRESULT OnNcHitTest(WPARAM, LPARAM);
     LRESULT OnLButtonDown(WPARAM, LPARAM);
+    LRESULT OnGetObject(WPARAM flags, LPARAM objectId);
+    LRESULT OnEraseBkgnd(WPARAM dc, LPARAM);
+    LRESULT OnPaint(WPARAM, LPARAM);
+    LRESULT OnLookChange(WPARAM, LPARAM);
+    LRESULT OnOpen(WPARAM, LPARAM);
+    LRESULT OnTarget(WPARAM, LPARAM target);
+    LRESULT OnVisited(WPARAM, LPARAM);
 
     bool armed_ = false;
     bool hovering_ = false;
@@ -83,10 +102,7 @@ private:
     GdiHandle<HFONT> linkFont_;
     CToolTipCtrl tip_;
 
-    static COLORREF linkColour_;
-    static COLORREF armedColour_;
-    static COLORREF visitedColour_;
-    static COLORREF hoverColour_;
+    static hyperlink::LinkColours colours_;
     // One cursor for all links, taken by the first link to go.
     static UniqueHandle<HCURSOR, &DestroyCursor> handCursor_;
 };

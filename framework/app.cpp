@@ -1,11 +1,11 @@
 #include "framework/app.h"
 
-#include <objbase.h>
 #include <windows.h>
 
 #include <cstdlib>
 #include <string>
 
+#include "framework/com_apartment.h"
 #include "framework/dialog.h"
 #include "framework/message_box.h"
 #include "framework/resources.h"
@@ -13,29 +13,6 @@
 namespace {
 
 CWinApp* current = nullptr;
-
-// COM on the user-interface thread for the whole run. The shell may open a
-// link through a handler it starts with COM (a shell extension, a packaged
-// app: how mail addresses usually open on Windows 10 and 11), and
-// ShellExecute needs COM on the calling thread for that. Apartment-threaded
-// with OLE1 DDE off, as the shell asks. Should it fail, the program runs on:
-// most links open without it.
-class ComApartment {
-public:
-    ComApartment()
-        : entered_(SUCCEEDED(
-              CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE))) {}
-    ~ComApartment() {
-        if (entered_) {
-            CoUninitialize();
-        }
-    }
-    ComApartment(const ComApartment&) = delete;
-    ComApartment& operator=(const ComApartment&) = delete;
-
-private:
-    bool entered_;
-};
 
 }  // namespace
 

@@ -1,13 +1,16 @@
 // The About box, opened from the main dialog as a user does and on its own.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
 #include "about/about_dlg.h"
 #include "framework/app.h"
+#include "framework/com_apartment.h"
 #include "res/resource.h"
 #include "tests/about/link_probe.h"
+#include "tests/support/accessible_probe.h"
 #include "tests/support/game_key.h"
 #include "tests/support/test_files.h"
 #include "tests/support/window_text.h"
@@ -149,6 +152,95 @@ TEST(AboutBoxTest, LinksFitTheirTextShowTheirTargetsAndOpenThem) {
     EXPECT_EQ(launcher.opened[0].text, "https://fernhollow.example.org/");
     EXPECT_EQ(launcher.opened[1].text, "mailto:author@example.com");
     EXPECT_TRUE(messages.shown.empty());
+}
+
+// The box's one picture.
+HWND Banner(HWND box) {
+    for (HWND child = GetWindow(box, GW_CHILD); child != nullptr;
+         child = GetWindow(child, GW_HWNDNEXT)) {
+        if ((GetWindowLongA(child, GWL_STYLE) & SS_TYPEMASK) == SS_BITMAP) {
+            return child;
+        }
+    }
+    return nullptr;
+}
+
+std::vector<HWND> stateChanges;
+
+void CALLBACK RecordStateChange(HWINEVENTHOOK, DWORD, HWND window, LONG object, LONG child, DWORD,
+                                DWORD) {
+    if (object == OBJID_CLIENT && child == CHILDID_SELF) {
+        stateChanges.push_back(window);
+    }
+}
+
+TEST(AboutBoxTest, AScreenReaderSeesTwoLinksItCanOpenAndTheBannersName) {
+    const ComApartment com;
+    MessageBoxRecorder messages;
+    link_probe::LauncherRecorder launcher;
+    stateChanges.clear();
+    // Wine delivers no events to a hook filtered by process: all of them,
+    // then, sorted by window.
+    const UniqueHandle<HWINEVENTHOOK, &UnhookWinEvent> hook(
+        SetWinEventHook(EVENT_OBJECT_STATECHANGE, EVENT_OBJECT_STATECHANGE, nullptr,
+                        &RecordStateChange, 0, 0, WINEVENT_OUTOFCONTEXT));
+    ComHandle<IAccessible> kept;
+    CAboutDlg about;
+    IdleScript script(
+        {[&](HWND box) {
+             for (const AboutLink& expected : kAboutLinks) {
+                 SCOPED_TRACE(expected.text);
+                 const ComHandle<IAccessible> link =
+                     test_support::ClientObject(GetDlgItem(box, expected.id));
+                 ASSERT_TRUE(link);
+                 const test_support::AccessibleFacts facts = test_support::ReadFacts(*link.Get());
+                 EXPECT_EQ(facts.role, ROLE_SYSTEM_LINK);
+                 EXPECT_EQ(facts.state & (STATE_SYSTEM_LINKED | STATE_SYSTEM_TRAVERSED),
+                           STATE_SYSTEM_LINKED);
+                 EXPECT_EQ(facts.name, expected.text);
+                 EXPECT_EQ(facts.value, expected.target);
+                 EXPECT_EQ(facts.defaultAction, "Jump");
+                 EXPECT_EQ(link.Get()->accDoDefaultAction(test_support::SelfChild()), S_OK);
+                 EXPECT_TRUE(launcher.opened.empty()) << "opens later, from the link's queue";
+                 kept = test_support::ClientObject(GetDlgItem(box, expected.id));
+             }
+             const ComHandle<IAccessible> banner = test_support::ClientObject(Banner(box));
+             ASSERT_TRUE(banner);
+             const test_support::AccessibleFacts facts = test_support::ReadFacts(*banner.Get());
+             EXPECT_EQ(facts.name, "Lotwarden");
+             EXPECT_EQ(facts.role, ROLE_SYSTEM_GRAPHIC);
+         },
+         [&](HWND box) {
+             for (const AboutLink& expected : kAboutLinks) {
+                 SCOPED_TRACE(expected.text);
+                 HWND link = GetDlgItem(box, expected.id);
+                 const ComHandle<IAccessible> object = test_support::ClientObject(link);
+                 EXPECT_NE(test_support::ReadFacts(*object.Get()).state & STATE_SYSTEM_TRAVERSED,
+                           0);
+                 EXPECT_EQ(std::count(stateChanges.begin(), stateChanges.end(), link), 1);
+                 EXPECT_EQ(object.Get()->accSelect(SELFLAG_TAKEFOCUS, test_support::SelfChild()),
+                           S_OK);
+                 EXPECT_EQ(GetFocus(), link);
+                 // The links draw by the system's colours and settings, of
+                 // which only the box hears.
+                 for (UINT change : {WM_SYSCOLORCHANGE, WM_SETTINGCHANGE}) {
+                     ValidateRect(link, nullptr);
+                     SendMessageA(box, change, 0, 0);
+                     EXPECT_TRUE(GetUpdateRect(link, nullptr, FALSE)) << change;
+                 }
+             }
+             PressKey(VK_ESCAPE);
+         }});
+    EXPECT_EQ(about.DoModal(), IDCANCEL);
+    ASSERT_EQ(launcher.opened.size(), 2u);
+    EXPECT_EQ(launcher.opened[0].text, "mailto:author@example.com");
+    EXPECT_EQ(launcher.opened[1].text, "https://fernhollow.example.org/");
+    EXPECT_TRUE(messages.shown.empty());
+    ASSERT_TRUE(kept);
+    BSTR name = nullptr;
+    EXPECT_EQ(kept.Get()->get_accName(test_support::SelfChild(), &name), CO_E_OBJNOTCONNECTED);
+    EXPECT_EQ(name, nullptr);
+    EXPECT_EQ(kept.Get()->accDoDefaultAction(test_support::SelfChild()), CO_E_OBJNOTCONNECTED);
 }
 
 }  // namespace

@@ -1,5 +1,8 @@
 // The hyperlink control on real windows under Wine: what it shows, how it
 // opens its target and what it tells the user when it cannot.
+#include <windows.h>
+
+#include <commctrl.h>
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -193,6 +196,56 @@ INSTANTIATE_TEST_SUITE_P(
         ColourCase{"HoverWinsOverArmedAndVisited", kLinkHoverColour, true, true, true, kHover},
         ColourCase{"HoverWithoutHoverColour", 0, false, false, true, kLink}),
     [](const testing::TestParamInfo<ColourCase>& info) { return info.param.name; });
+
+// Answers as a window whose focus cues are hidden, which Wine 8 never
+// reports: it keeps no UI state.
+LRESULT CALLBACK HideFocusCues(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                               DWORD_PTR) {
+    return message == WM_QUERYUISTATE ? UISF_HIDEFOCUS
+                                      : DefSubclassProc(window, message, wParam, lParam);
+}
+
+void PaintNow(HWND window) {
+    RedrawWindow(window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+}
+
+TEST_F(HyperLinkTest, FocusShowsARectangleAlongTheOutlineUnlessFocusCuesAreHidden) {
+    Run({[&](HWND dialog) {
+        HWND link = Item(dialog, IDC_LINK_LEFT);
+        // The armed colour would change the text too.
+        dialog_.left->ChangeLinkStyle(0, kLinkNoArmedColour, true);
+        PaintNow(dialog);
+        const std::vector<COLORREF> before = link_probe::ClientPixels(link);
+        SetFocus(link);
+        PaintNow(link);
+        const std::vector<COLORREF> focused = link_probe::ClientPixels(link);
+        const SIZE size = link_probe::ClientSize(link);
+        ASSERT_EQ(focused.size(), before.size());
+        int changed = 0;
+        for (int y = 0; y < size.cy; ++y) {
+            for (int x = 0; x < size.cx; ++x) {
+                const std::size_t at = static_cast<std::size_t>(y * size.cx + x);
+                if (focused[at] != before[at]) {
+                    ++changed;
+                    EXPECT_TRUE(x == 0 || y == 0 || x == size.cx - 1 || y == size.cy - 1)
+                        << "changed inside the outline at " << x << ',' << y;
+                }
+            }
+        }
+        // A dotted line: every other pixel of the outline.
+        EXPECT_GE(changed, size.cx + size.cy - 2);
+
+        InvalidateRect(link, nullptr, TRUE);
+        PaintNow(link);
+        EXPECT_EQ(link_probe::ClientPixels(link), focused) << "a second paint keeps it";
+        SetWindowSubclass(link, &HideFocusCues, 1, 0);
+        SendMessageA(link, WM_UPDATEUISTATE, MAKEWPARAM(UIS_SET, UISF_HIDEFOCUS), 0);
+        PaintNow(link);
+        EXPECT_EQ(link_probe::ClientPixels(link), before) << "focus cues hidden";
+        RemoveWindowSubclass(link, &HideFocusCues, 1);
+        Close(dialog);
+    }});
+}
 
 struct ActionCase {
     const char* name;

@@ -67,4 +67,16 @@ SIZE ClientSize(HWND window) {
     return {client.right, client.bottom};
 }
 
+std::vector<COLORREF> ClientPixels(HWND window) {
+    const SIZE size = ClientSize(window);
+    const CWindowDC dc(window);
+    std::vector<COLORREF> pixels;
+    for (int y = 0; y < size.cy; ++y) {
+        for (int x = 0; x < size.cx; ++x) {
+            pixels.push_back(GetPixel(dc.Get(), x, y));
+        }
+    }
+    return pixels;
+}
+
 }  // namespace link_probe

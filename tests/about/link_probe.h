@@ -51,4 +51,7 @@ SIZE TextExtent(HWND link);
 
 SIZE ClientSize(HWND window);
 
+// The colours of the window's client area, row by row, as it now shows them.
+std::vector<COLORREF> ClientPixels(HWND window);
+
 }  // namespace link_probe

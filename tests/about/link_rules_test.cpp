@@ -1,11 +1,13 @@
 // The rules of a hyperlink that need no window: the fallback command line,
-// the failure texts, the style arithmetic and fitting a window to its text.
+// the failure texts, the style arithmetic, fitting a window to its text and
+// the text's colour.
 #include <gtest/gtest.h>
 
 #include <optional>
 #include <ostream>
 #include <string>
 
+#include "about/link_colour.h"
 #include "about/link_opening.h"
 #include "about/link_style.h"
 
@@ -222,6 +224,50 @@ INSTANTIATE_TEST_SUITE_P(
                 kStaticCentreImage,
                 {0, 7, 60, 12}}),
     [](const testing::TestParamInfo<FitCase>& info) { return info.param.name; });
+
+struct ColourCase {
+    const char* name;
+    bool highContrast;
+    LinkState state;  // hovering, armed, visited
+    Colour colour;
+};
+
+void PrintTo(const ColourCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+constexpr LinkColours kColours{0x000001, 0x000002, 0x000003, 0x000004};
+constexpr Colour kHotTrack = 0x00FFFF;
+
+class TextColourTest : public testing::TestWithParam<ColourCase> {};
+
+TEST_P(TextColourTest, HoverThenArmedThenVisitedAndHighContrastTakesTheHotTrackColour) {
+    const ColourCase& c = GetParam();
+    const auto hotTrack = c.highContrast ? std::optional<Colour>(kHotTrack) : std::nullopt;
+    EXPECT_EQ(TextColour(kColours, kDefaultLinkStyle | kLinkHoverColour, c.state, hotTrack),
+              c.colour);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    States, TextColourTest,
+    testing::Values(ColourCase{"Fresh", false, {false, false, false}, kColours.link},
+                    ColourCase{"Armed", false, {false, true, false}, kColours.armed},
+                    ColourCase{"Visited", false, {false, false, true}, kColours.visited},
+                    ColourCase{"ArmedVisited", false, {false, true, true}, kColours.armed},
+                    ColourCase{"FreshHover", false, {true, false, false}, kColours.hover},
+                    ColourCase{"ArmedHover", false, {true, true, false}, kColours.hover},
+                    ColourCase{"VisitedHover", false, {true, false, true}, kColours.hover},
+                    ColourCase{"ArmedVisitedHover", false, {true, true, true}, kColours.hover},
+                    ColourCase{"HighContrastFresh", true, {false, false, false}, kHotTrack},
+                    ColourCase{"HighContrastArmed", true, {false, true, false}, kHotTrack},
+                    ColourCase{"HighContrastVisited", true, {false, false, true}, kHotTrack},
+                    ColourCase{"HighContrastArmedVisited", true, {false, true, true}, kHotTrack},
+                    ColourCase{"HighContrastFreshHover", true, {true, false, false}, kHotTrack},
+                    ColourCase{"HighContrastArmedHover", true, {true, true, false}, kHotTrack},
+                    ColourCase{"HighContrastVisitedHover", true, {true, false, true}, kHotTrack},
+                    ColourCase{
+                        "HighContrastArmedVisitedHover", true, {true, true, true}, kHotTrack}),
+    [](const testing::TestParamInfo<ColourCase>& info) { return info.param.name; });
 
 }  // namespace
 }  // namespace hyperlink

@@ -3,10 +3,12 @@
 #include <string>
 #include <vector>
 
+#include "framework/com_apartment.h"
 #include "framework/handles.h"
 #include "framework/window.h"
 #include "framework/window_dc.h"
 #include "res/resource.h"
+#include "tests/support/accessible_probe.h"
 #include "tests/support/game_key.h"
 #include "tests/support/test_files.h"
 #include "tests/support/window_text.h"
@@ -58,6 +60,20 @@ TEST_F(LotwardenDlgTest, ChooserHoldsTheDiscoveredLabelsSortedAndSelectsTheCurre
         EXPECT_EQ(GetFocus(), GetDlgItem(dialog, IDC_FAMILY_TABLE)) << "first tab stop";
         PostMessageA(dialog, WM_CLOSE, 0, 0);
     }});
+}
+
+TEST_F(LotwardenDlgTest, AScreenReaderNamesTheTableFamilies) {
+    const ComApartment com;
+    std::string name = "not read";
+    Run({[&](HWND dialog) {
+        const ComHandle<IAccessible> table =
+            test_support::ClientObject(GetDlgItem(dialog, IDC_FAMILY_TABLE));
+        if (table) {
+            name = test_support::ReadFacts(*table.Get()).name;
+        }
+        PostMessageA(dialog, WM_CLOSE, 0, 0);
+    }});
+    EXPECT_EQ(name, "Families");
 }
 
 struct CurrentNeighbourhood {
