@@ -32,7 +32,7 @@ public:
 
 private:
     struct Converter;  // the system's, for every code page but 1252
-    CodePage();  // Windows-1252
+    CodePage();        // Windows-1252
     explicit CodePage(std::unique_ptr<Converter> converter);
     static std::optional<CodePage> OpenSystem(unsigned number);
     std::string SystemToUtf8(const std::string& text) const;

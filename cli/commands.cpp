@@ -130,7 +130,8 @@ std::string Run(const Options& options) {
     const std::int32_t neighbourhood = request.neighbourhood.value_or(game.currentNeighbourhood);
     switch (options.command) {
         case Command::Where:
-            return Formatted(options.json, WhereResult{game.dataFolderText, neighbourhood});
+            return Formatted(options.json,
+                             WhereResult{game.dataFolderText, neighbourhood, game.leftOut});
         case Command::Neighbourhoods:
             return Formatted(
                 options.json,

@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 
+#include "gamedata/data_folder_choice.h"
 #include "gamedata/directory_listing.h"
 
 #ifndef _WIN32
@@ -29,6 +30,9 @@ struct GameLocation {
     // giving 1; 1 where the player named the data folder, since no game
     // values belong to that folder.
     std::int32_t currentNeighbourhood = 1;
+    // Set when the game's folder and the re-release's both held saves: the
+    // one not taken (its folder as output text), and why.
+    std::optional<gamedata::LeftOutFolder> leftOut;
 };
 
 // The one game the source names. Throws Refusal: NotFound when there is no

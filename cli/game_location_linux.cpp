@@ -35,14 +35,15 @@ std::int32_t CurrentNeighbourhood(const std::optional<std::string>& bytes) {
 }
 
 GameLocation InPrefix(const finder::PrefixGame& game) {
-    return {game.dataFolder, game.dataFolder, CurrentNeighbourhood(game.currentNeighbourhoodBytes)};
+    return {game.dataFolder, game.dataFolder, CurrentNeighbourhood(game.currentNeighbourhoodBytes),
+            game.leftOut};
 }
 
 }  // namespace
 
 GameLocation LocateGame(const GameSource& source) {
     if (source.dataFolder) {
-        return {*source.dataFolder, *source.dataFolder, 1};
+        return {*source.dataFolder, *source.dataFolder, 1, std::nullopt};
     }
     if (source.prefix) {
         std::optional<finder::PrefixGame> game;
@@ -58,8 +59,12 @@ GameLocation LocateGame(const GameSource& source) {
         }
         return InPrefix(*game);
     }
-    const std::string winePrefix =
-        source.winePrefix.empty() ? source.home + "/.wine" : source.winePrefix;
+    // No home folder gives no ~/.wine, never a folder below the root or the
+    // working directory.
+    const bool homeKnown = !source.home.empty() && source.home.front() == '/';
+    const std::string winePrefix = !source.winePrefix.empty() ? source.winePrefix
+                                   : homeKnown                ? source.home + "/.wine"
+                                                              : std::string();
     const finder::GameSearch search = finder::FindGames(source.home, winePrefix);
     if (search.games.empty()) {
         throw Refusal(ExitCode::NotFound, "no game found; looked in " +

@@ -16,9 +16,10 @@ GameLocation LocateGame(const GameSource& source) {
                       "registry values name the data folder, or give it with --data");
     }
     if (source.dataFolder) {
-        return {*source.dataFolder, SystemTextToUtf8(*source.dataFolder), 1};
+        return {*source.dataFolder, SystemTextToUtf8(*source.dataFolder), 1, std::nullopt};
     }
-    const std::string dataFolder = gamedata::ReadDataFolder();
+    const gamedata::DataFolderChoice choice = gamedata::ReadDataFolderChoice();
+    const std::string& dataFolder = choice.folder;
     if (dataFolder.empty()) {
         throw Refusal(ExitCode::NotFound,
                       "no game found: the registry key HKLM\\Software\\Maxis\\The Sims names no "
@@ -26,7 +27,11 @@ GameLocation LocateGame(const GameSource& source) {
                       "give the data folder with --data");
     }
     const std::int32_t current = gamedata::ReadCurrentNeighbourhood();
-    return {dataFolder, SystemTextToUtf8(dataFolder), current <= 0 ? 1 : current};
+    std::optional<gamedata::LeftOutFolder> leftOut = choice.leftOut;
+    if (leftOut) {
+        leftOut->folder = SystemTextToUtf8(leftOut->folder);
+    }
+    return {dataFolder, SystemTextToUtf8(dataFolder), current <= 0 ? 1 : current, leftOut};
 }
 
 bool FolderExists(const std::string& path) {

@@ -16,6 +16,9 @@
 #include <fcntl.h>
 #include <io.h>
 #include <windows.h>
+#else
+#include <pwd.h>
+#include <unistd.h>
 #endif
 
 namespace {
@@ -23,6 +26,19 @@ namespace {
 std::string Environment(const char* name) {
     const char* value = std::getenv(name);
     return value != nullptr ? value : "";
+}
+
+// $HOME, or where the user database says it is when it is unset or empty.
+std::string HomeFolder() {
+    std::string home = Environment("HOME");
+#ifndef _WIN32
+    if (home.empty()) {
+        if (const passwd* user = getpwuid(getuid()); user != nullptr && user->pw_dir != nullptr) {
+            home = user->pw_dir;
+        }
+    }
+#endif
+    return home;
 }
 
 int Refused(cli::ExitCode code, const std::string& message) {
@@ -79,7 +95,7 @@ int main(int argc, char** argv) {
     } catch (const CLI::ParseError& error) {
         return Refused(cli::ExitCode::Usage, std::string(error.what()) + "; see --help");
     }
-    options.source.home = Environment("HOME");
+    options.source.home = HomeFolder();
     options.source.winePrefix = Environment("WINEPREFIX");
 #ifdef _WIN32
     // The output is UTF-8; a console shows it so only with this code page.

@@ -104,8 +104,16 @@ std::string ToJson(const SetResult& result) {
 }
 
 std::string ToText(const WhereResult& result) {
-    return "Data folder:   " + Shown(result.dataFolder) +
-           "\nNeighbourhood: " + gamedata::FormatDecimal(result.neighbourhood) + "\n";
+    std::string text = "Data folder:   " + Shown(result.dataFolder) +
+                       "\nNeighbourhood: " + gamedata::FormatDecimal(result.neighbourhood) + "\n";
+    if (result.leftOut) {
+        text += "Left out:      " + Shown(result.leftOut->folder) +
+                (result.leftOut->because == gamedata::LeftOutBecause::Older
+                     ? ": its newest neighbourhood file is older\n"
+                     : ": its newest neighbourhood file is as new, and SIMS_DATA's folder wins "
+                       "a tie\n");
+    }
+    return text;
 }
 
 std::string ToText(const NeighbourhoodsResult& result) {

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "gamedata/data_folder_choice.h"
+
 // What each command found, before it is written out as text or JSON.
 // Every text here is UTF-8.
 namespace cli {
@@ -12,6 +14,9 @@ namespace cli {
 struct WhereResult {
     std::string dataFolder;
     std::int32_t neighbourhood = 1;
+    // The other edition's folder, when it held saves too; text output only,
+    // so scripts reading the JSON keep their keys.
+    std::optional<gamedata::LeftOutFolder> leftOut;
 };
 
 struct NeighbourhoodsResult {

@@ -45,6 +45,12 @@ private:
     std::vector<std::string> folders_;
 };
 
+// A search never starts from the working directory: a relative path there
+// would find whatever folder the player happens to stand in.
+bool IsAbsolute(const std::string& path) {
+    return !path.empty() && path.front() == '/';
+}
+
 // Far above any list Steam writes; a larger one is skipped like a missing one.
 constexpr std::uint64_t kLargestLibraryList = 1024 * 1024;
 
@@ -57,7 +63,9 @@ void AddSteamLibraries(const fs::path& steam, DistinctFolders& libraries) {
         return;
     }
     for (const std::string& library : ReadSteamLibraryFolders(*vdf)) {
-        libraries.Add(library);
+        if (IsAbsolute(library)) {
+            libraries.Add(library);
+        }
     }
 }
 
@@ -79,20 +87,63 @@ std::vector<std::string> ProtonPrefixes(const std::string& library) {
     return prefixes;
 }
 
+// The Wine prefixes directly inside a launcher's folder, in byte order.
+std::vector<std::string> LauncherPrefixes(const fs::path& folder) {
+    std::vector<std::string> prefixes;
+    std::error_code error;
+    for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
+        if (IsWinePrefix(it->path().string())) {
+            prefixes.push_back(it->path().string());
+        }
+    }
+    std::sort(prefixes.begin(), prefixes.end());
+    return prefixes;
+}
+
+// Where Steam lives on Linux: its own folders, Debian's package's, the
+// Flatpak's and the Snap's.
+constexpr const char* kSteamFolders[] = {
+    ".steam/steam",
+    ".steam/root",
+    ".steam/debian-installation",
+    ".local/share/Steam",
+    ".var/app/com.valvesoftware.Steam/data/Steam",
+    "snap/steam/common/.local/share/Steam",
+};
+
+// Where launchers keep a Wine prefix a game or bottle: Heroic, Lutris,
+// Bottles and Bottles' Flatpak.
+constexpr const char* kLauncherFolders[] = {
+    "Games/Heroic/Prefixes/default",
+    "Games",
+    ".local/share/bottles/bottles",
+    ".var/app/com.usebottles.bottles/data/bottles/bottles",
+};
+
 }  // namespace
 
 GameSearch FindGames(const std::string& home, const std::string& winePrefix) {
-    DistinctFolders libraries;
-    for (const char* steam : {".steam/steam", ".local/share/Steam"}) {
-        AddSteamLibraries(fs::path(home) / steam, libraries);
-    }
     DistinctFolders prefixes;
-    if (!winePrefix.empty()) {
-        prefixes.Add(winePrefix);
+    if (IsAbsolute(winePrefix)) {
+        // A WINEPREFIX naming Proton's compatdata/<id> is the prefix Steam
+        // finds as compatdata/<id>/pfx: one game, not two.
+        const bool proton = !IsWinePrefix(winePrefix) && IsWinePrefix(winePrefix + "/pfx");
+        prefixes.Add(proton ? winePrefix + "/pfx" : winePrefix);
     }
-    for (const std::string& library : libraries.Folders()) {
-        for (const std::string& prefix : ProtonPrefixes(library)) {
-            prefixes.Add(prefix);
+    if (IsAbsolute(home)) {
+        DistinctFolders libraries;
+        for (const char* steam : kSteamFolders) {
+            AddSteamLibraries(fs::path(home) / steam, libraries);
+        }
+        for (const std::string& library : libraries.Folders()) {
+            for (const std::string& prefix : ProtonPrefixes(library)) {
+                prefixes.Add(prefix);
+            }
+        }
+        for (const char* launcher : kLauncherFolders) {
+            for (const std::string& prefix : LauncherPrefixes(fs::path(home) / launcher)) {
+                prefixes.Add(prefix);
+            }
         }
     }
     GameSearch search;

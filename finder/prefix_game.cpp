@@ -1,5 +1,7 @@
 // GameInPrefix: the game as the Windows program would find it when run in
 // one Wine or Proton prefix.
+#include <sys/stat.h>
+
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
@@ -12,6 +14,9 @@
 #include "finder/wine_registry_file.h"
 #include "gamedata/ascii_case.h"
 #include "gamedata/checked_file.h"
+#include "gamedata/data_folder_choice.h"
+#include "gamedata/game_data_locator.h"
+#include "gamedata/neighbourhood_finder.h"
 
 namespace finder {
 namespace {
@@ -25,11 +30,6 @@ constexpr std::size_t kDataFolderCapacity = 1024;
 bool IsFolder(const fs::path& path) {
     std::error_code error;
     return fs::is_directory(path, error);
-}
-
-bool IsPrefix(const fs::path& folder) {
-    std::error_code error;
-    return IsFolder(folder / "drive_c") && fs::is_regular_file(folder / "system.reg", error);
 }
 
 // Where a drive letter leads: the target of the dosdevices link, made
@@ -132,6 +132,36 @@ std::optional<std::string> ReReleaseDataFolder(const fs::path& prefix) {
     return std::nullopt;
 }
 
+// The newest neighbourhood file's last write time in a data folder of the
+// prefix, as the Windows program weighs its candidates: the folders its
+// chooser would list, and UserData, each found without regard to case.
+std::optional<std::int64_t> NewestNeighbourhood(const std::string& dataFolder) {
+    const std::vector<std::string> labels = gamedata::ListNeighbourhoods(
+        dataFolder, [&dataFolder](const std::string&, const gamedata::EntryVisitor& visit) {
+            std::error_code error;
+            for (fs::directory_iterator it(dataFolder, error), end; !error && it != end;
+                 it.increment(error)) {
+                std::error_code notFolder;
+                visit({it->path().filename().string(), it->is_directory(notFolder)});
+            }
+            return !error;
+        });
+    return gamedata::NewestNeighbourhoodFile(
+        labels, [&dataFolder](std::int32_t neighbourhood) -> std::optional<std::int64_t> {
+            // Built below an empty data folder: what follows the first
+            // backslash is the path below the data folder.
+            const std::optional<std::string> file = FindCaseBlind(
+                dataFolder, gamedata::NeighbourhoodFile(std::string(), neighbourhood).substr(1));
+            struct stat status {};
+            if (!file || stat(file->c_str(), &status) != 0 || !S_ISREG(status.st_mode)) {
+                return std::nullopt;
+            }
+            constexpr std::int64_t kNanoseconds = 1000000000;
+            return static_cast<std::int64_t>(status.st_mtim.tv_sec) * kNanoseconds +
+                   status.st_mtim.tv_nsec;
+        });
+}
+
 constexpr char kPlainKey[] = "Software\\Maxis\\The Sims";
 constexpr char kWow64Key[] = "Software\\Wow6432Node\\Maxis\\The Sims";
 constexpr char kDataFolderValue[] = "SIMS_DATA";
@@ -173,23 +203,29 @@ GameValues ReadGameValues(const fs::path& file) {
 
 }  // namespace
 
+bool IsWinePrefix(const std::string& folder) {
+    std::error_code error;
+    return IsFolder(fs::path(folder) / "drive_c") &&
+           fs::is_regular_file(fs::path(folder) / "system.reg", error);
+}
+
 std::optional<PrefixGame> GameInPrefix(const std::string& folder) {
     fs::path prefix = folder;
-    if (!IsPrefix(prefix)) {
+    if (!IsWinePrefix(prefix.string())) {
         prefix /= "pfx";  // Proton's compatdata/<id>
-        if (!IsPrefix(prefix)) {
+        if (!IsWinePrefix(prefix.string())) {
             return std::nullopt;
         }
     }
     GameValues values = ReadGameValues(prefix / "system.reg");
-    std::optional<std::string> dataFolder = MappedDataFolder(prefix, values.dataFolder);
-    if (!dataFolder) {
-        dataFolder = ReReleaseDataFolder(prefix);
-    }
-    if (!dataFolder) {
+    std::optional<gamedata::DataFolderChoice> choice =
+        gamedata::ChooseDataFolder(MappedDataFolder(prefix, values.dataFolder),
+                                   ReReleaseDataFolder(prefix), &NewestNeighbourhood);
+    if (!choice) {
         return std::nullopt;
     }
-    return PrefixGame{prefix.string(), *dataFolder, std::move(values.currentNeighbourhood)};
+    return PrefixGame{prefix.string(), std::move(choice->folder),
+                      std::move(values.currentNeighbourhood), std::move(choice->leftOut)};
 }
 
 }  // namespace finder

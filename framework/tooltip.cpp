@@ -2,7 +2,7 @@
 
 namespace {
 
-TOOLINFOA ToolInfo(const CWnd& window, UINT toolId, const std::string& text) {
+TOOLINFOA ToolInfo(const CWnd& window, UINT_PTR toolId, const std::string& text) {
     TOOLINFOA info{};
     info.cbSize = kToolInfoSize;
     info.hwnd = window.GetSafeHwnd();
@@ -39,6 +39,20 @@ bool CToolTipCtrl::AddTool(const CWnd& window, UINT toolId, const RECT& area,
 
 void CToolTipCtrl::UpdateTipText(const CWnd& window, UINT toolId, const std::string& text) {
     TOOLINFOA info = ToolInfo(window, toolId, text);
+    Send(TTM_UPDATETIPTEXTA, 0, reinterpret_cast<LPARAM>(&info));
+}
+
+bool CToolTipCtrl::AddWindowTool(const CWnd& window, const std::string& text) {
+    // A window tool names its window in uId and belongs to the window's parent.
+    TOOLINFOA info = ToolInfo(window, reinterpret_cast<UINT_PTR>(window.GetSafeHwnd()), text);
+    info.hwnd = GetParent(window.GetSafeHwnd());
+    info.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    return Send(TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&info)) != FALSE;
+}
+
+void CToolTipCtrl::UpdateWindowToolText(const CWnd& window, const std::string& text) {
+    TOOLINFOA info = ToolInfo(window, reinterpret_cast<UINT_PTR>(window.GetSafeHwnd()), text);
+    info.hwnd = GetParent(window.GetSafeHwnd());
     Send(TTM_UPDATETIPTEXTA, 0, reinterpret_cast<LPARAM>(&info));
 }
 

@@ -25,6 +25,10 @@ public:
     // toolId, that shows text.
     bool AddTool(const CWnd& window, UINT toolId, const RECT& area, const std::string& text);
     void UpdateTipText(const CWnd& window, UINT toolId, const std::string& text);
+    // A tool that is the whole of window, shown from window's own mouse
+    // messages (the tooltip subclasses it), so nothing needs relaying.
+    bool AddWindowTool(const CWnd& window, const std::string& text);
+    void UpdateWindowToolText(const CWnd& window, const std::string& text);
     // Hands the tooltip a mouse message of one of its tools' windows, so it
     // knows when to show itself.
     void RelayEvent(const MSG& msg);

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 
 namespace gamedata {
@@ -27,6 +29,12 @@ using DirectorySearch = std::function<bool(const std::string& pattern, const Ent
 // nothing. Windows: GetFileAttributesA. Elsewhere: stat, backslashes taken
 // as separators.
 bool IsFolder(const std::string& path);
+
+// When the regular file at path was last written, in the platform's own
+// units, which compare only with each other; nothing for a folder or an
+// entry that is missing or cannot be read. Windows: GetFileAttributesExA.
+// Elsewhere: stat, backslashes taken as separators.
+std::optional<std::int64_t> LastWriteTime(const std::string& path);
 
 // Lower case by the rules of the system's ANSI code page (ASCII elsewhere).
 std::string ToLowerAnsi(std::string text);

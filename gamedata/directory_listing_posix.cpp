@@ -45,6 +45,15 @@ bool IsFolder(const std::string& path) {
     return stat(ToPlatformPath(path).c_str(), &status) == 0 && S_ISDIR(status.st_mode);
 }
 
+std::optional<std::int64_t> LastWriteTime(const std::string& path) {
+    struct stat status {};
+    if (stat(ToPlatformPath(path).c_str(), &status) != 0 || !S_ISREG(status.st_mode)) {
+        return std::nullopt;
+    }
+    constexpr std::int64_t kNanoseconds = 1000000000;
+    return static_cast<std::int64_t>(status.st_mtim.tv_sec) * kNanoseconds + status.st_mtim.tv_nsec;
+}
+
 std::string ToLowerAnsi(std::string text) {
     for (char& c : text) {
         if (c >= 'A' && c <= 'Z') {

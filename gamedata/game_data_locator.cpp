@@ -2,8 +2,10 @@
 
 #include <cstddef>
 
+#include "gamedata/data_folder_choice.h"
 #include "gamedata/directory_listing.h"
 #include "gamedata/game_registry.h"
+#include "gamedata/neighbourhood_finder.h"
 #include "gamedata/number_text.h"
 #include "gamedata/saved_games.h"
 
@@ -21,25 +23,43 @@ std::string TextUpToFirstZero(const std::string& bytes) {
 }
 
 // The 2025 re-release keeps its neighbourhoods here, laid out as before,
-// and there is no sign that it writes SIMS_DATA. Empty when this is not a
-// folder, so a player of neither game sees what the program always showed.
-std::string ReReleaseDataFolder() {
+// and writes no SIMS_DATA. Nothing when this is not a folder.
+std::optional<std::string> ReReleaseDataFolder() {
     const std::optional<std::string> savedGames = SavedGamesFolder();
     if (!savedGames) {
-        return std::string();
+        return std::nullopt;
     }
-    const std::string folder = *savedGames + "\\Electronic Arts\\The Sims 25";
-    return IsFolder(folder) ? folder : std::string();
+    std::string folder = *savedGames + "\\Electronic Arts\\The Sims 25";
+    if (!IsFolder(folder)) {
+        return std::nullopt;
+    }
+    return folder;
+}
+
+std::optional<std::string> SimsDataFolder() {
+    const std::optional<std::string> bytes = QueryGameValue("SIMS_DATA");
+    if (!bytes || bytes->size() > kDataFolderCapacity) {
+        return std::nullopt;
+    }
+    return TextUpToFirstZero(*bytes);
+}
+
+std::optional<std::int64_t> NewestNeighbourhood(const std::string& dataFolder) {
+    return NewestNeighbourhoodFile(
+        ListNeighbourhoods(dataFolder), [&dataFolder](std::int32_t neighbourhood) {
+            return LastWriteTime(NeighbourhoodFile(dataFolder, neighbourhood));
+        });
 }
 
 }  // namespace
 
+DataFolderChoice ReadDataFolderChoice() {
+    return ChooseDataFolder(SimsDataFolder(), ReReleaseDataFolder(), &NewestNeighbourhood)
+        .value_or(DataFolderChoice{});
+}
+
 std::string ReadDataFolder() {
-    const std::optional<std::string> bytes = QueryGameValue("SIMS_DATA");
-    if (!bytes || bytes->size() > kDataFolderCapacity) {
-        return ReReleaseDataFolder();
-    }
-    return TextUpToFirstZero(*bytes);
+    return ReadDataFolderChoice().folder;
 }
 
 std::int32_t ReadCurrentNeighbourhood() {

@@ -3,15 +3,19 @@
 #include <cstdint>
 #include <string>
 
+#include "gamedata/data_folder_choice.h"
+
 namespace gamedata {
 
 // Both read the game's registry afresh on every call; nothing is cached.
 // A value's text ends at its first zero byte or with its last byte.
-// A SIMS_DATA that can be read is used as stored, even when its folder is
-// missing. Only when the key or SIMS_DATA is missing, unreadable or longer
-// than 1024 bytes: the re-release's "<Saved Games>\Electronic Arts\The
-// Sims 25" if that is a folder, else empty text.
+// The data folder is chosen (ChooseDataFolder) between the folder a
+// readable SIMS_DATA names (up to 1024 bytes, used as stored, even when the
+// folder is missing) and the re-release's "<Saved Games>\Electronic
+// Arts\The Sims 25" if that is a folder; empty text when there is neither.
 std::string ReadDataFolder();
+// The same choice, with the folder it left out, if any.
+DataFolderChoice ReadDataFolderChoice();
 // The whole value, however long, converted by TextToNumber. 0 when the key
 // or the value is missing or unreadable.
 std::int32_t ReadCurrentNeighbourhood();

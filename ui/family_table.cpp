@@ -52,6 +52,8 @@ void CLotwardenDlg::LoadNeighbourhood(std::int32_t neighbourhood) {
     // The registry is read once per load, so both files come from one folder.
     const std::string dataFolder = gamedata::ReadDataFolder();
     housesFolder_ = gamedata::HousesFolder(dataFolder, neighbourhood);
+    chooserTip_.UpdateWindowToolText(neighbourhoodChooser_,
+                                     gamedata::NeighbourhoodFolder(dataFolder, neighbourhood));
     LoadFamilies(gamedata::NeighbourhoodFile(dataFolder, neighbourhood));
     LoadDays();
     SortByName();

@@ -57,6 +57,10 @@ bool CLotwardenDlg::OnInitDialog() {
     SetIcon(icon_.Get(), false);
 
     CWaitCursor wait;
+    // Made before the first load, which gives it its text.
+    if (chooserTip_.Create(*this)) {
+        chooserTip_.AddWindowTool(neighbourhoodChooser_, std::string());
+    }
     CreateColumns();
     familyTable_.DeleteAllItems();
     neighbourhoodChooser_.ResetContent();

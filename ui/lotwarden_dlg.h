@@ -10,6 +10,7 @@
 #include "framework/controls.h"
 #include "framework/dialog.h"
 #include "framework/handles.h"
+#include "framework/tooltip.h"
 #include "gamedata/days_read_ahead.h"
 #include "ui/family_list_ctrl.h"
 
@@ -89,6 +90,8 @@ private:
     CEdit daysBox_;
     CComboBox neighbourhoodChooser_;
     CFamilyListCtrl familyTable_;
+    // Shows the full path of the neighbourhood folder the table shows.
+    CToolTipCtrl chooserTip_;
     std::string daysText_;
     IconHandle icon_;
 };

@@ -4,8 +4,11 @@
 // make-game-folder's demo game, with one neighbourhood's names in other
 // letter cases than the game's, as Windows would not care.
 #include <gtest/gtest.h>
+#include <pwd.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
+#include <chrono>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -47,6 +50,27 @@ void HugeRegistryFile(const std::filesystem::path& home) {
     std::filesystem::resize_file(home / ".wine/system.reg", 64 * 1024 * 1024 + 1);
 }
 
+// The community installer's values: SIMS_DATA names a folder the game
+// does not save in, and the saves lie in the re-release's folder.
+constexpr char kInstalledGame[] = ".wine/drive_c/Program Files (x86)/Maxis/The Sims";
+constexpr char kReRelease[] = ".wine/drive_c/users/me/Saved Games/Electronic Arts/The Sims 25";
+
+void SavesMovedToTheReRelease(const std::filesystem::path& home) {
+    std::filesystem::create_directories((home / kReRelease).parent_path());
+    std::filesystem::rename(home / kInstalledGame, home / kReRelease);
+    std::filesystem::create_directories(home / kInstalledGame);
+}
+
+// Both editions, the re-release played last.
+void ReReleasePlayedLast(const std::filesystem::path& home) {
+    std::filesystem::create_directories(home / kReRelease);
+    std::filesystem::copy(home / kInstalledGame, home / kReRelease,
+                          std::filesystem::copy_options::recursive);
+    std::filesystem::last_write_time(
+        home / kReRelease / "userdata2/neighborhood.iff",
+        std::filesystem::file_time_type::clock::now() + std::chrono::minutes(5));
+}
+
 std::string Substituted(std::string text, const std::string& home) {
     const std::size_t at = text.find("{home}");
     return at == std::string::npos ? text : text.replace(at, 6, home);
@@ -85,6 +109,24 @@ const PrefixRow kRows[] = {
      "",
      "{home}/.wine/system.reg is larger than 64 MiB",
      &HugeRegistryFile},
+    {{".wine"},
+     false,
+     "",
+     {"list", "--json"},
+     0,
+     "{\"data_folder\":\"{home}/.wine/drive_c/users/me/Saved Games/Electronic Arts/The Sims "
+     "25\",\"neighbourhood\":2,\"families\":[{\"name\":\"Abernathy\",\"lot\":15,\"days\":140},",
+     "",
+     &SavesMovedToTheReRelease},
+    {{".wine"},
+     false,
+     "",
+     {"where"},
+     0,
+     "Left out:      {home}/.wine/drive_c/Program Files (x86)/Maxis/The Sims: its newest "
+     "neighbourhood file is older\n",
+     "",
+     &ReReleasePlayedLast},
 };
 
 TEST(PrefixTest, FindsTheOneGameOrSaysWhyNot) {
@@ -125,6 +167,15 @@ TEST(PrefixTest, FindsTheOneGameOrSaysWhyNot) {
         EXPECT_NE(outcome.err.find(Substituted(row.errPart, root.string())), std::string::npos)
             << outcome.err;
     }
+}
+
+TEST(PrefixTest, WithoutHomeTheUserDatabaseNamesTheHomeFolder) {
+    const passwd* user = getpwuid(getuid());
+    ASSERT_NE(user, nullptr);
+    const cli_test::CliOutcome outcome = cli_test::RunCli({"where"}, {});
+    EXPECT_NE(outcome.err.find(std::string("looked in ") + user->pw_dir + "/.wine"),
+              std::string::npos)
+        << outcome.err;
 }
 
 }  // namespace

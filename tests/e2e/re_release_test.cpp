@@ -1,5 +1,6 @@
-// The real program on a machine with the 2025 re-release: no game key, the
-// neighbourhoods in the user's Saved Games folder. The folder is made in
+// The real program on a machine with the 2025 re-release: the
+// neighbourhoods in the user's Saved Games folder, with no game key or one
+// written by others. The folder is made in
 // the prefix's real Saved Games folder and removed again.
 #include <gtest/gtest.h>
 
@@ -63,7 +64,8 @@ TEST_F(ReReleaseSavesTest, WithoutTheGameKeyTheChooserListsTheSaveFolder) {
     EXPECT_EQ(seen.families, (std::vector<test_support::ListRow>{{"Newbie", "01", "12"}}));
 }
 
-TEST_F(ReReleaseSavesTest, TheGameKeyWinsOverTheSaveFolder) {
+// Written after the re-release's saves, the classic game's are the newer.
+TEST_F(ReReleaseSavesTest, TheClassicGamePlayedLastWinsOverTheSaveFolder) {
     MakeReReleaseSaves();
     test_support::TempFolder classic;
     gamegen::WriteGameFolder(classic.path(), {
@@ -76,6 +78,18 @@ TEST_F(ReReleaseSavesTest, TheGameKeyWinsOverTheSaveFolder) {
     EXPECT_EQ(seen.entries, (Labels{"02", "07"}));
     EXPECT_EQ(seen.selection, "07");
     EXPECT_EQ(seen.families, (std::vector<test_support::ListRow>{{"Roomies", "02", "9"}}));
+}
+
+// A community installer's values: SIMS_DATA names the re-release's install
+// folder, which holds no neighbourhood, and no current neighbourhood.
+TEST_F(ReReleaseSavesTest, AnInstallFolderWithoutSavesGivesWayToTheSaveFolder) {
+    MakeReReleaseSaves();
+    test_support::TempFolder installFolder;
+    key_.SetText("SIMS_DATA", installFolder.path().string());
+    const ChooserSeen seen = StartProgramAndReadChooser();
+    EXPECT_TRUE(seen.messages.empty());
+    EXPECT_EQ(seen.entries, (Labels{"01", "03"}));
+    EXPECT_EQ(seen.families, (std::vector<test_support::ListRow>{{"Newbie", "01", "12"}}));
 }
 
 TEST_F(ReReleaseSavesTest, WithNeitherTheChooserIsEmptyAndTheMissingFileIsNamed) {

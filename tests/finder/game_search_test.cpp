@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
+#include <unistd.h>
 
+#include <chrono>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -39,6 +41,10 @@ struct PrefixRow {
     std::optional<std::string> dataFolder;
     std::optional<std::string> currentNeighbourhood = std::nullopt;
     std::string systemReg = {};  // written over the plan's, when given
+    // Neighbourhood files below the prefix, each last written the given
+    // number of minutes after a fixed past moment.
+    std::vector<std::pair<std::string, int>> neighbourhoods = {};
+    std::optional<std::string> leftOut = std::nullopt;
 };
 
 const char kSavedGames[] = "drive_c/users/steamuser/Saved Games/Electronic Arts/The Sims 25";
@@ -104,6 +110,32 @@ const PrefixRow kPrefixRows[] = {
      std::nullopt,
      "WINE REGISTRY Version 2\n#arch=win64\n[Software\\\\Maxis\\\\The Sims]\n"
      "\"SIMS_DATA\"=\"C:\\\\Games\"\n"},
+    // SIMS_DATA and the re-release's saves: the saves played last win.
+    {"installer's SIMS_DATA names an install folder without saves",
+     {false, R"("C:\\Program Files\\EA Games\\The Sims Legacy")", ""},
+     {"drive_c/Program Files/EA Games/The Sims Legacy"},
+     "$P/"s + kSavedGames,
+     std::nullopt,
+     {},
+     {{kSavedGames + "/UserData/neighborhood.iff"s, 0}}},
+    {"templates in the install folder older than the saves",
+     {false, R"("C:\\Legacy")", ""},
+     {},
+     "$P/"s + kSavedGames,
+     std::nullopt,
+     {},
+     {{"drive_c/Legacy/UserData/neighborhood.iff", 0},
+      {kSavedGames + "/userdata3/NEIGHBORHOOD.IFF"s, 5}},
+     "$P/drive_c/Legacy"},
+    {"the classic game played last",
+     {false, R"("C:\\Sims")", ""},
+     {},
+     "$P/drive_c/Sims",
+     std::nullopt,
+     {},
+     {{"drive_c/Sims/UserData2/neighborhood.iff", 9},
+      {kSavedGames + "/UserData/neighborhood.iff"s, 5}},
+     "$P/"s + kSavedGames},
 };
 
 TEST(GameInPrefixTest, FindsTheDataFolderAsTheProgramWouldInThePrefix) {
@@ -119,12 +151,22 @@ TEST(GameInPrefixTest, FindsTheDataFolderAsTheProgramWouldInThePrefix) {
         if (!row.systemReg.empty()) {
             gamegen::WriteFileBytes(fs::path(prefix) / "system.reg", row.systemReg);
         }
+        const auto moment = fs::file_time_type::clock::now() - std::chrono::hours(2);
+        for (const auto& [file, minute] : row.neighbourhoods) {
+            fs::create_directories((fs::path(prefix) / file).parent_path());
+            gamegen::WriteFileBytes(fs::path(prefix) / file, "IFF");
+            fs::last_write_time(fs::path(prefix) / file, moment + std::chrono::minutes(minute));
+        }
         const std::optional<PrefixGame> game = GameInPrefix(prefix);
         ASSERT_EQ(game.has_value(), row.dataFolder.has_value()) << row.what;
         if (game) {
             EXPECT_EQ(game->prefix, prefix) << row.what;
             EXPECT_EQ(game->dataFolder, WithPrefix(*row.dataFolder, prefix, false)) << row.what;
             EXPECT_EQ(game->currentNeighbourhoodBytes, row.currentNeighbourhood) << row.what;
+            ASSERT_EQ(game->leftOut.has_value(), row.leftOut.has_value()) << row.what;
+            if (game->leftOut) {
+                EXPECT_EQ(game->leftOut->folder, WithPrefix(*row.leftOut, prefix, false));
+            }
         }
     }
 }
@@ -227,6 +269,50 @@ TEST_F(FindGamesTest, OldLibraryListAndAWinePrefixThatIsAProtonOne) {
     const GameSearch search = FindGames(Home(), Home("myprefix"));
     EXPECT_EQ(search.placesLooked, (std::vector<std::string>{Home("myprefix")}));
     EXPECT_EQ(PrefixesOf(search), (std::vector<std::string>{Home("myprefix")}));
+}
+
+// Steam's other homes and the launchers' prefix folders, each alone in a home.
+TEST_F(FindGamesTest, FindsTheGameWhereverSteamAndTheLaunchersKeepIt) {
+    const char* const found[] = {
+        ".steam/root/steamapps/compatdata/1/pfx",
+        ".steam/debian-installation/steamapps/compatdata/1/pfx",
+        ".var/app/com.valvesoftware.Steam/data/Steam/steamapps/compatdata/1/pfx",
+        "snap/steam/common/.local/share/Steam/steamapps/compatdata/1/pfx",
+        "Games/Heroic/Prefixes/default/The Sims Legacy",
+        "Games/the-sims-legacy-collection",
+        ".local/share/bottles/bottles/Sims",
+        ".var/app/com.usebottles.bottles/data/bottles/bottles/Sims",
+    };
+    for (const char* prefix : found) {
+        const test_support::TempFolder home;
+        gamegen::WritePrefix(home.path() / prefix, {false, R"("C:\\Sims")", ""});
+        const GameSearch search = FindGames(home.path().string(), "");
+        EXPECT_EQ(PrefixesOf(search), (std::vector<std::string>{(home.path() / prefix).string()}))
+            << prefix;
+    }
+    // Launchers keep a prefix a game, directly in their folder.
+    Prefix("Games/Lutris/the-sims");
+    EXPECT_TRUE(FindGames(Home(), "").games.empty());
+}
+
+TEST_F(FindGamesTest, AWinePrefixNamingACompatdataFolderIsTheGameSteamFinds) {
+    const std::string compatdata = ".local/share/Steam/steamapps/compatdata/2300570";
+    Prefix(compatdata + "/pfx");
+    const GameSearch search = FindGames(Home(), Home(compatdata));
+    EXPECT_EQ(PrefixesOf(search), (std::vector<std::string>{Home(compatdata) + "/pfx"}));
+}
+
+TEST_F(FindGamesTest, NeverLooksRelativeToTheWorkingDirectory) {
+    Prefix("games/steamapps/compatdata/5/pfx");
+    Prefix(".wine");
+    LibraryList(".steam/steam", R"("libraryfolders" { "0" { "path" "games" } })");
+    const fs::path before = fs::current_path();
+    fs::current_path(home_.path());
+    const GameSearch relativeLibrary = FindGames(Home(), "");
+    const GameSearch relativeHome = FindGames(".", ".wine");
+    fs::current_path(before);
+    EXPECT_TRUE(relativeLibrary.games.empty());
+    EXPECT_TRUE(relativeHome.placesLooked.empty());
 }
 
 TEST_F(FindGamesTest, AnEmptyHomeLooksOnlyInTheWinePrefix) {

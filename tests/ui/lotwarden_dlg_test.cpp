@@ -1,3 +1,6 @@
+#include <windows.h>
+
+#include <commctrl.h>
 #include <gtest/gtest.h>
 
 #include <string>
@@ -5,6 +8,7 @@
 
 #include "framework/com_apartment.h"
 #include "framework/handles.h"
+#include "framework/tooltip.h"
 #include "framework/window.h"
 #include "framework/window_dc.h"
 #include "res/resource.h"
@@ -74,6 +78,49 @@ TEST_F(LotwardenDlgTest, AScreenReaderNamesTheTableFamilies) {
         PostMessageA(dialog, WM_CLOSE, 0, 0);
     }});
     EXPECT_EQ(name, "Families");
+}
+
+struct TipSearch {
+    HWND owner;
+    HWND tip;
+};
+
+BOOL CALLBACK FindOwnedTip(HWND window, LPARAM data) {
+    auto& search = *reinterpret_cast<TipSearch*>(data);
+    if (GetWindow(window, GW_OWNER) != search.owner ||
+        test_support::ClassNameOf(window) != TOOLTIPS_CLASSA) {
+        return TRUE;
+    }
+    search.tip = window;
+    return FALSE;
+}
+
+// The text of the tooltip the dialog shows over its chooser.
+std::string ChooserTipText(HWND dialog) {
+    TipSearch search{dialog, nullptr};
+    EnumThreadWindows(GetCurrentThreadId(), &FindOwnedTip, reinterpret_cast<LPARAM>(&search));
+    char text[1024] = {};
+    TOOLINFOA info{};
+    info.cbSize = kToolInfoSize;
+    info.hwnd = dialog;
+    info.uId = reinterpret_cast<UINT_PTR>(Chooser(dialog));
+    info.lpszText = text;
+    SendMessageA(search.tip, TTM_GETTEXTA, sizeof text, reinterpret_cast<LPARAM>(&info));
+    return text;
+}
+
+TEST_F(LotwardenDlgTest, ChooserTipNamesTheFolderOfTheNeighbourhoodShown) {
+    const std::string data = folder_.path().string();
+    Run({[&](HWND dialog) {
+        EXPECT_EQ(ChooserTipText(dialog), data + "\\UserData3");
+        HWND chooser = Chooser(dialog);
+        SendMessageA(chooser, CB_SELECTSTRING, static_cast<WPARAM>(-1),
+                     reinterpret_cast<LPARAM>("01"));
+        SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDC_NEIGHBOURHOOD, CBN_SELCHANGE),
+                     reinterpret_cast<LPARAM>(chooser));
+        EXPECT_EQ(ChooserTipText(dialog), data + "\\UserData");
+        PostMessageA(dialog, WM_CLOSE, 0, 0);
+    }});
 }
 
 struct CurrentNeighbourhood {
