@@ -1,16 +1,12 @@
 #include <windows.h>
 
-#include "common/unique_handle.h"
+#include "common/kernel_handle.h"
 #include "gamedata/directory_listing.h"
 
 namespace gamedata {
 namespace {
 
-HANDLE NoFindHandle() {
-    return INVALID_HANDLE_VALUE;
-}
-
-using FindHandle = UniqueHandle<HANDLE, &FindClose, &NoFindHandle>;
+using FindHandle = UniqueHandle<HANDLE, &FindClose, &NoKernelHandle>;
 
 }  // namespace
 

@@ -2,22 +2,12 @@
 
 #include <tlhelp32.h>
 
-#include "common/unique_handle.h"
+#include "common/kernel_handle.h"
 #include "gamedata/game_process.h"
 
 namespace gamedata {
-namespace {
-
-HANDLE NoSnapshot() {
-    return INVALID_HANDLE_VALUE;
-}
-
-using SnapshotHandle = UniqueHandle<HANDLE, &CloseHandle, &NoSnapshot>;
-
-}  // namespace
-
 bool GameIsRunning() {
-    const SnapshotHandle snapshot(CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
+    const KernelHandle snapshot(CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
     if (!snapshot) {
         return false;
     }

@@ -16,7 +16,7 @@
 #include <string>
 #include <vector>
 
-#include "common/unique_handle.h"
+#include "common/kernel_handle.h"
 #include "tests/e2e/lotwarden_session.h"
 #include "tests/support/file_tree.h"
 #include "tests/support/game_key.h"
@@ -29,11 +29,6 @@ using e2e::FileNotFound;
 using e2e::ShownMessage;
 using test_support::ListRow;
 using Labels = std::vector<std::string>;
-
-HANDLE NoFileHandle() {
-    return INVALID_HANDLE_VALUE;
-}
-using FileHandle = UniqueHandle<HANDLE, &CloseHandle, &NoFileHandle>;
 
 // A folder whose ANSI name has bytes from 0x80 on, made with the ANSI call
 // the program itself uses, and the same folder as a path for the standard
@@ -221,7 +216,7 @@ TEST_P(HostileGameFolderTest, NoCrashNoHangTheRulesMessageAndNothingWritten) {
     const Expected expected = GetParam().arrange(game);
     const test_support::TreeSnapshot before = test_support::SnapshotTree(game.folder.path());
     {
-        std::vector<FileHandle> held;
+        std::vector<KernelHandle> held;
         for (const std::string& path : game.heldOpen) {
             held.emplace_back(CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
                                           FILE_ATTRIBUTE_NORMAL, nullptr));

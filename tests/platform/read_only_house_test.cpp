@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "common/unique_handle.h"
+#include "common/kernel_handle.h"
 #include "gamedata/house_days.h"
 #include "tests/support/test_files.h"
 #include "tools/gamegen/gamegen.h"
@@ -13,15 +13,9 @@
 namespace gamedata {
 namespace {
 
-HANDLE NoFileHandle() {
-    return INVALID_HANDLE_VALUE;
-}
-
-using FileHandle = UniqueHandle<HANDLE, &CloseHandle, &NoFileHandle>;
-
-FileHandle OpenExisting(const std::string& path, DWORD access, DWORD sharing) {
-    return FileHandle(CreateFileA(path.c_str(), access, sharing, nullptr, OPEN_EXISTING,
-                                  FILE_ATTRIBUTE_NORMAL, nullptr));
+KernelHandle OpenExisting(const std::string& path, DWORD access, DWORD sharing) {
+    return KernelHandle(CreateFileA(path.c_str(), access, sharing, nullptr, OPEN_EXISTING,
+                                    FILE_ATTRIBUTE_NORMAL, nullptr));
 }
 
 class ReadOnlyHouseTest : public testing::Test {
@@ -50,7 +44,7 @@ TEST_F(ReadOnlyHouseTest, ReadOnlyAttributeRefusesTheWrite) {
 
 TEST_F(ReadOnlyHouseTest, FileHeldWithoutWriteSharingRefusesTheWrite) {
     {
-        const FileHandle holder = OpenExisting(path_, GENERIC_READ, FILE_SHARE_READ);
+        const KernelHandle holder = OpenExisting(path_, GENERIC_READ, FILE_SHARE_READ);
         ASSERT_TRUE(holder);
         ExpectReadableButNotWritable();
     }
