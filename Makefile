@@ -124,7 +124,7 @@ fuzz: bootstrap
 	FUZZ_MERGE=$(FUZZ_MERGE) scripts/fuzz-campaign $(BUILD)/fuzz $(FUZZ_SECONDS)
 
 format:
-	find app about bench cli common framework fuzz gamedata res tests tools ui \
+	find app about bench cli common finder framework fuzz gamedata res tests tools ui \
 	    \( -name '*.cpp' -o -name '*.h' \) -print0 2>/dev/null | xargs -0 clang-format -i
 
 clean:
