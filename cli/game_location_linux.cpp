@@ -1,10 +1,13 @@
 #include <dirent.h>
 #include <sys/stat.h>
 
+#include <cerrno>
+#include <cstring>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "cli/code_page.h"
 #include "cli/exit_code.h"
 #include "cli/game_location.h"
 #include "common/unique_handle.h"
@@ -36,6 +39,23 @@ std::int32_t CurrentNeighbourhood(const std::optional<std::string>& bytes) {
 
 GameLocation InPrefix(const finder::PrefixGame& game) {
     return {game.dataFolder, game.dataFolder, CurrentNeighbourhood(game.currentNeighbourhoodBytes)};
+}
+
+Refusal CannotLook(const std::string& path, int error) {
+    return Refusal(ExitCode::FileError, "cannot look at " + SystemTextToUtf8(path) + ": " +
+                                            std::strerror(error) + "; check its permissions");
+}
+
+std::optional<std::string> Found(finder::CaseBlindMatch match) {
+    switch (match.outcome) {
+        case finder::CaseBlindMatch::Outcome::Found:
+            return std::move(match.path);
+        case finder::CaseBlindMatch::Outcome::Missing:
+            return std::nullopt;
+        case finder::CaseBlindMatch::Outcome::CannotLook:
+            break;
+    }
+    throw CannotLook(match.path, match.error);
 }
 
 }  // namespace
@@ -80,7 +100,13 @@ GameLocation LocateGame(const GameSource& source) {
 
 bool FolderExists(const std::string& path) {
     struct stat status {};
-    return stat(path.c_str(), &status) == 0 && S_ISDIR(status.st_mode);
+    if (stat(path.c_str(), &status) == 0) {
+        return S_ISDIR(status.st_mode);
+    }
+    if (errno == ENOENT || errno == ENOTDIR) {
+        return false;
+    }
+    throw CannotLook(path, errno);
 }
 
 bool ForEachDataFolderEntry(const std::string& dataFolder, const gamedata::EntryVisitor& visit) {
@@ -106,17 +132,13 @@ std::optional<std::string> FindInDataFolder(const std::string& dataFolder,
     if (stat(exact.c_str(), &status) == 0) {
         return exact;
     }
-    return finder::FindCaseBlind(dataFolder, relative);
+    return Found(finder::LookUpCaseBlind(dataFolder, relative));
 }
 
-FolderFiles::FolderFiles(std::string folder) : folder_(std::move(folder)), listing_(folder_) {}
+FolderFiles::FolderFiles(std::string folder) : listing_(std::move(folder)) {}
 
 std::optional<std::string> FolderFiles::Find(const std::string& name) const {
-    const std::optional<std::string> entry = listing_.Match(name);
-    if (!entry) {
-        return std::nullopt;
-    }
-    return folder_ + "/" + *entry;
+    return Found(listing_.Find(name));
 }
 
 }  // namespace cli
