@@ -118,7 +118,7 @@ const Row kRows[] = {
     Done({"--json", "where", "--data", "{data}"},
          "{\"data_folder\":\"{data}\",\"neighbourhood\":1}\n"),
     Done({"neighbourhoods", "--json", "--data", "{data}"},
-         "{\"data_folder\":\"{data}\",\"neighbourhoods\":[1,2,3,4,5]}\n"),
+         "{\"data_folder\":\"{data}\",\"neighbourhoods\":[1,2,3,4,5,6]}\n"),
     Wrote({"--data", "{data}", "--neighbourhood", "2", "set", "--lot", "15", "30"},
           "Abernathy (lot 15): 140 -> 30\n", "UserData2/Houses/house15.iff", 30),
     Wrote({"set", "--family", "Ekstr\xC3\xB6m", "255", "--data", "{data}", "--json"},
@@ -148,6 +148,14 @@ const Row kRows[] = {
     Wrote({"--data", "{data}/Sims\\Backup", "set", "--lot", "1", "5"},
           "Backslash (lot 1): 11 -> 5\n", "Sims\\Backup/UserData/Houses/house01.iff", 5),
     Refused({"--data", "{data}/Sims\\", "neighbourhoods"}, 2, "{data}/Sims\\ is not there"),
+    Done({"--data", "{data}/g1\\", "neighbourhoods", "--json"},
+         "{\"data_folder\":\"{data}/g1\\\\\",\"neighbourhoods\":[1]}\n"),
+    Done({"--data", "{data}/g1\\", "list", "--json"},
+         "{\"data_folder\":\"{data}/g1\\\\\",\"neighbourhood\":1,\"families\":["
+         "{\"name\":\"Trailing\",\"lot\":1,\"days\":3}]}\n"),
+    // Neighbourhood 6 was moved elsewhere and left a link in its place.
+    Wrote({"--data", "{data}", "--neighbourhood", "6", "set", "--lot", "2", "22"},
+          "Moved (lot 2): 21 -> 22\n", "Other Disk/UserData6/Houses/house02.iff", 22),
     Refused({"--data", "{data}/elsewhere", "where"}, 2, "{data}/elsewhere is not there"),
     Refused({"--data", "{data}", "set", "--family", "Smith", "5"}, 3,
             "2 families \"Smith\": Smith (lot 8), Smith (lot 3); pick one with --lot"),
@@ -239,6 +247,9 @@ TEST(DataFolderTest, EveryRowDoesWhatItSaysAndTouchesOnlyItsTwoBytes) {
     // name would lead to were it taken as a separator.
     gamegen::WriteGameFolder(game.path() / "Sims\\Backup", {{"UserData", {{"Backslash", 1, 11}}}});
     gamegen::WriteGameFolder(game.path() / "Sims/Backup", {{"UserData", {{"Slash", 1, 22}}}});
+    gamegen::WriteGameFolder(game.path() / "g1\\", {{"UserData", {{"Trailing", 1, 3}}}});
+    gamegen::WriteGameFolder(game.path() / "Other Disk", {{"UserData6", {{"Moved", 2, 21}}}});
+    std::filesystem::create_directory_symlink("Other Disk/UserData6", game.path() / "UserData6");
     const std::filesystem::path houses3 = game.path() / "UserData3/Houses";
     gamegen::WriteFileBytes(game.path() / "precious.bin", gamegen::HouseFileBytes(99));
     ReplaceWithLink(houses3 / "house13.iff", "../../precious.bin");
