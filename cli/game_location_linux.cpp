@@ -42,8 +42,10 @@ GameLocation InPrefix(const finder::PrefixGame& game) {
 }
 
 Refusal CannotLook(const std::string& path, int error) {
+    const bool denied = error == EACCES || error == EPERM;
     return Refusal(ExitCode::FileError, "cannot look at " + SystemTextToUtf8(path) + ": " +
-                                            std::strerror(error) + "; check its permissions");
+                                            std::strerror(error) +
+                                            (denied ? "; check its permissions" : ""));
 }
 
 std::optional<std::string> Found(finder::CaseBlindMatch match) {
