@@ -42,7 +42,9 @@ GameLocation LocateGame(const GameSource& source);
 
 // True when the path names a folder. Linux takes a path as given, for
 // every look-up and every open alike: a backslash there is a character of a
-// name like any other.
+// name like any other. Throws Refusal (FileError) on Linux when the path
+// cannot be looked at, as under a folder that cannot be searched: that is
+// not the same as no folder there.
 bool FolderExists(const std::string& path);
 
 // Every entry of the data folder, as the dialog's neighbourhood search
@@ -51,22 +53,25 @@ bool ForEachDataFolderEntry(const std::string& dataFolder, const gamedata::Entry
 
 // The file or folder at a path below the data folder (parts separated by
 // backslashes, as the core builds them), when it exists. Linux matches
-// every part without regard to case, as Wine does; Windows finds it as
-// the dialog does.
+// every part without regard to case, as Wine does, and throws Refusal
+// (FileError) naming a folder on the way that cannot be looked in; Windows
+// finds it as the dialog does.
 std::optional<std::string> FindInDataFolder(const std::string& dataFolder,
                                             const std::string& relative);
 
 // Many files of one folder found by name, as FindInDataFolder finds one:
 // Linux lists the folder once, not once a name, and matches each name
-// without regard to case; Windows joins each name as the dialog does.
+// without regard to case, throwing as FindInDataFolder throws; Windows
+// joins each name as the dialog does.
 class FolderFiles {
 public:
     explicit FolderFiles(std::string folder);
     std::optional<std::string> Find(const std::string& name) const;
 
 private:
+#ifdef _WIN32
     std::string folder_;
-#ifndef _WIN32
+#else
     finder::CaseBlindFolder listing_;
 #endif
 };

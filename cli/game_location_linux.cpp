@@ -1,10 +1,13 @@
 #include <dirent.h>
 #include <sys/stat.h>
 
+#include <cerrno>
+#include <cstring>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "cli/code_page.h"
 #include "cli/exit_code.h"
 #include "cli/game_location.h"
 #include "common/unique_handle.h"
@@ -37,6 +40,25 @@ std::int32_t CurrentNeighbourhood(const std::optional<std::string>& bytes) {
 GameLocation InPrefix(const finder::PrefixGame& game) {
     return {game.dataFolder, game.dataFolder, CurrentNeighbourhood(game.currentNeighbourhoodBytes),
             game.leftOut};
+}
+
+Refusal CannotLook(const std::string& path, int error) {
+    const bool denied = error == EACCES || error == EPERM;
+    return Refusal(ExitCode::FileError, "cannot look at " + SystemTextToUtf8(path) + ": " +
+                                            std::strerror(error) +
+                                            (denied ? "; check its permissions" : ""));
+}
+
+std::optional<std::string> Found(finder::CaseBlindMatch match) {
+    switch (match.outcome) {
+        case finder::CaseBlindMatch::Outcome::Found:
+            return std::move(match.path);
+        case finder::CaseBlindMatch::Outcome::Missing:
+            return std::nullopt;
+        case finder::CaseBlindMatch::Outcome::CannotLook:
+            break;
+    }
+    throw CannotLook(match.path, match.error);
 }
 
 }  // namespace
@@ -85,7 +107,13 @@ GameLocation LocateGame(const GameSource& source) {
 
 bool FolderExists(const std::string& path) {
     struct stat status {};
-    return stat(path.c_str(), &status) == 0 && S_ISDIR(status.st_mode);
+    if (stat(path.c_str(), &status) == 0) {
+        return S_ISDIR(status.st_mode);
+    }
+    if (errno == ENOENT || errno == ENOTDIR) {
+        return false;
+    }
+    throw CannotLook(path, errno);
 }
 
 bool ForEachDataFolderEntry(const std::string& dataFolder, const gamedata::EntryVisitor& visit) {
@@ -111,17 +139,13 @@ std::optional<std::string> FindInDataFolder(const std::string& dataFolder,
     if (stat(exact.c_str(), &status) == 0) {
         return exact;
     }
-    return finder::FindCaseBlind(dataFolder, relative);
+    return Found(finder::LookUpCaseBlind(dataFolder, relative));
 }
 
-FolderFiles::FolderFiles(std::string folder) : folder_(std::move(folder)), listing_(folder_) {}
+FolderFiles::FolderFiles(std::string folder) : listing_(std::move(folder)) {}
 
 std::optional<std::string> FolderFiles::Find(const std::string& name) const {
-    const std::optional<std::string> entry = listing_.Match(name);
-    if (!entry) {
-        return std::nullopt;
-    }
-    return folder_ + "/" + *entry;
+    return Found(listing_.Find(name));
 }
 
 }  // namespace cli

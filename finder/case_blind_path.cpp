@@ -1,7 +1,9 @@
 #include "finder/case_blind_path.h"
 
 #include <dirent.h>
+#include <sys/stat.h>
 
+#include <cerrno>
 #include <memory>
 #include <vector>
 
@@ -41,28 +43,30 @@ std::string Folded(std::string name) {
     return name;
 }
 
-// Matches part after part; stops at the first part without a match and
-// reports how many matched.
-struct Walk {
-    std::string path;
-    std::size_t matched = 0;
-};
-
-void AppendPart(std::string& path, const std::string& part) {
+std::string Joined(std::string path, const std::string& part) {
     if (path.empty() || path.back() != '/') {
         path.push_back('/');
     }
-    path += part;
+    return path + part;
 }
 
+// Matches part after part; stops at the first part without a match and
+// reports how many matched, and why the next did not.
+struct Walk {
+    std::string path;
+    std::size_t matched = 0;
+    CaseBlindMatch stop;
+};
+
 Walk WalkCaseBlind(const std::string& root, const std::vector<std::string>& parts) {
-    Walk walk{root, 0};
+    Walk walk{root, 0, {}};
     for (const std::string& part : parts) {
-        const std::optional<std::string> name = CaseBlindFolder(walk.path).Match(part);
-        if (!name) {
+        CaseBlindMatch next = CaseBlindFolder(walk.path).Find(part);
+        if (next.outcome != CaseBlindMatch::Outcome::Found) {
+            walk.stop = std::move(next);
             break;
         }
-        AppendPart(walk.path, *name);
+        walk.path = std::move(next.path);
         ++walk.matched;
     }
     return walk;
@@ -72,9 +76,10 @@ Walk WalkCaseBlind(const std::string& root, const std::vector<std::string>& part
 
 // Directory order differs between file systems; taking the exact spelling,
 // else the smallest name by bytes, gives every machine the same answer.
-CaseBlindFolder::CaseBlindFolder(const std::string& folder) {
-    const OpenDirectory dir(opendir(folder.c_str()));
+CaseBlindFolder::CaseBlindFolder(std::string folder) : folder_(std::move(folder)) {
+    const OpenDirectory dir(opendir(folder_.c_str()));
     if (!dir) {
+        listingError_ = errno;
         return;
     }
     while (const dirent* entry = readdir(dir.get())) {
@@ -87,30 +92,52 @@ CaseBlindFolder::CaseBlindFolder(const std::string& folder) {
     }
 }
 
-std::optional<std::string> CaseBlindFolder::Match(const std::string& name) const {
-    if (names_.count(name) != 0) {
-        return name;
+CaseBlindMatch CaseBlindFolder::Find(const std::string& name) const {
+    using Outcome = CaseBlindMatch::Outcome;
+    if (listingError_ == 0) {
+        if (names_.count(name) != 0) {
+            return {Outcome::Found, Joined(folder_, name), 0};
+        }
+        if (const auto found = folded_.find(Folded(name)); found != folded_.end()) {
+            return {Outcome::Found, Joined(folder_, found->second), 0};
+        }
+        return {Outcome::Missing, std::string(), 0};
     }
-    if (const auto found = folded_.find(Folded(name)); found != folded_.end()) {
-        return found->second;
+    if (listingError_ == ENOENT || listingError_ == ENOTDIR) {
+        return {Outcome::Missing, std::string(), 0};
     }
-    return std::nullopt;
+    // Searchable but not listable (mode 111): the exact spelling still
+    // opens, so it is there; any other spelling cannot be told from none.
+    const std::string exact = Joined(folder_, name);
+    struct stat status {};
+    if (lstat(exact.c_str(), &status) == 0) {
+        return {Outcome::Found, exact, 0};
+    }
+    return {Outcome::CannotLook, folder_, listingError_};
 }
 
-std::optional<std::string> FindCaseBlind(const std::string& root, const std::string& relative) {
+CaseBlindMatch LookUpCaseBlind(const std::string& root, const std::string& relative) {
     const std::vector<std::string> parts = SplitParts(relative);
     Walk walk = WalkCaseBlind(root, parts);
     if (walk.matched < parts.size()) {
+        return std::move(walk.stop);
+    }
+    return {CaseBlindMatch::Outcome::Found, std::move(walk.path), 0};
+}
+
+std::optional<std::string> FindCaseBlind(const std::string& root, const std::string& relative) {
+    CaseBlindMatch match = LookUpCaseBlind(root, relative);
+    if (match.outcome != CaseBlindMatch::Outcome::Found) {
         return std::nullopt;
     }
-    return std::move(walk.path);
+    return std::move(match.path);
 }
 
 std::string MatchCaseBlindWherePossible(const std::string& root, const std::string& relative) {
     const std::vector<std::string> parts = SplitParts(relative);
     Walk walk = WalkCaseBlind(root, parts);
     for (std::size_t i = walk.matched; i < parts.size(); ++i) {
-        AppendPart(walk.path, parts[i]);
+        walk.path = Joined(std::move(walk.path), parts[i]);
     }
     return std::move(walk.path);
 }

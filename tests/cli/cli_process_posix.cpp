@@ -1,9 +1,12 @@
 #include <fcntl.h>
+#include <grp.h>
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <chrono>
+#include <cstring>
 #include <stdexcept>
 #include <thread>
 
@@ -16,6 +19,31 @@ namespace {
 // Far beyond any run of the program on a test's folder: a run that takes
 // longer is hanging (on a FIFO, say), and the test must go on to say so.
 constexpr std::chrono::seconds kDeadline{30};
+
+// nobody and nogroup on Debian and most other systems.
+constexpr uid_t kUnprivilegedUser = 65534;
+constexpr gid_t kUnprivilegedGroup = 65534;
+
+bool RunningAsRoot() {
+    return geteuid() == 0;
+}
+
+// In the child: why it could not run the program, on the run's standard
+// error, for a failing test to show. No allocation between fork and exec.
+[[noreturn]] void ExitTelling(const char* what, int code) {
+    const char* reason = std::strerror(errno);
+    for (const char* part : {what, ": ", reason, "\n"}) {
+        [[maybe_unused]] const ssize_t told = write(2, part, std::strlen(part));
+    }
+    _exit(code);
+}
+
+// In the child, before exec: the group first, while the rights to change
+// it are still held.
+bool DropToUnprivilegedUser() {
+    return setgroups(0, nullptr) == 0 && setgid(kUnprivilegedGroup) == 0 &&
+           setuid(kUnprivilegedUser) == 0;
+}
 
 // The child's exit status, or nothing when it was still running at the
 // deadline and had to be stopped.
@@ -39,7 +67,8 @@ std::optional<int> WaitWithDeadline(pid_t child) {
 // The child's output goes to files rather than pipes, so that neither
 // stream can fill up and stall it while the other is read.
 CliOutcome Run(const std::string& program, const std::vector<std::string>& arguments,
-               const std::map<std::string, std::string>& environment, Output output) {
+               const std::map<std::string, std::string>& environment, Output output,
+               Rights rights) {
     const test_support::TempFolder outputs;
     const std::string outPath = outputs.File("out");
     const std::string errPath = outputs.File("err");
@@ -76,8 +105,12 @@ CliOutcome Run(const std::string& program, const std::vector<std::string>& argum
                 _exit(126);
             }
         }
+        const bool dropRights = rights == Rights::Unprivileged && RunningAsRoot();
+        if (dropRights && !DropToUnprivilegedUser()) {
+            ExitTelling("cannot drop to an unprivileged user", 126);
+        }
         execve(program.c_str(), argv.data(), envp.data());
-        _exit(127);
+        ExitTelling("cannot start the program", 127);
     }
     const std::optional<int> status = WaitWithDeadline(child);
     if (!status) {
@@ -94,12 +127,29 @@ CliOutcome Run(const std::string& program, const std::vector<std::string>& argum
 }  // namespace
 
 CliOutcome RunCli(const std::vector<std::string>& arguments,
-                  const std::map<std::string, std::string>& environment, Output output) {
-    return Run(LOTWARDEN_CLI, arguments, environment, output);
+                  const std::map<std::string, std::string>& environment, Output output,
+                  Rights rights) {
+    return Run(LOTWARDEN_CLI, arguments, environment, output, rights);
+}
+
+void HandToUnprivilegedUser(const std::filesystem::path& tree) {
+    if (!RunningAsRoot()) {
+        return;
+    }
+    const auto give = [](const std::filesystem::path& path) {
+        if (lchown(path.c_str(), kUnprivilegedUser, kUnprivilegedGroup) != 0) {
+            throw std::runtime_error("cannot give " + path.string() + " to user " +
+                                     std::to_string(kUnprivilegedUser));
+        }
+    };
+    give(tree);
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(tree)) {
+        give(entry.path());
+    }
 }
 
 void MakeGameFolder(const std::vector<std::string>& arguments) {
-    const CliOutcome outcome = Run(MAKE_GAME_FOLDER, arguments, {}, Output::File);
+    const CliOutcome outcome = Run(MAKE_GAME_FOLDER, arguments, {}, Output::File, Rights::Tests);
     if (outcome.exitCode != 0) {
         throw std::runtime_error("make-game-folder failed: " + outcome.err);
     }

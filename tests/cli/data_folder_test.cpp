@@ -32,6 +32,10 @@ struct Row {
     int days;
     std::string protectedFile = "";  // below the folder, refusing writes for the row
     bool gameRunning = false;
+    // Below the folder ("." for the folder itself): a folder given this mode
+    // for the row, which then runs without privilege.
+    std::string lockedFolder = "";
+    mode_t lockedMode = 0;
 };
 
 Row Done(Arguments arguments, std::string out) {
@@ -51,6 +55,31 @@ Row WhileTheGameRuns(Row row) {
     row.gameRunning = true;
     return row;
 }
+
+Row WithFolderMode(std::string folder, mode_t mode, Row row) {
+    row.lockedFolder = std::move(folder);
+    row.lockedMode = mode;
+    return row;
+}
+
+// A folder's mode for one row, put back afterwards so that the next rows,
+// the fingerprint and the removal of the temporary folder can go in.
+class FolderMode {
+public:
+    FolderMode(std::filesystem::path folder, mode_t mode) : folder_(std::move(folder)) {
+        struct stat status {};
+        EXPECT_EQ(stat(folder_.c_str(), &status), 0) << folder_;
+        previous_ = status.st_mode & 07777;
+        EXPECT_EQ(chmod(folder_.c_str(), mode), 0) << folder_;
+    }
+    ~FolderMode() { chmod(folder_.c_str(), previous_); }
+    FolderMode(const FolderMode&) = delete;
+    FolderMode& operator=(const FolderMode&) = delete;
+
+private:
+    std::filesystem::path folder_;
+    mode_t previous_ = 0;
+};
 
 std::string Substituted(std::string text, const std::string& data) {
     for (std::size_t at = text.find("{data}"); at != std::string::npos;
@@ -89,7 +118,7 @@ const Row kRows[] = {
     Done({"--json", "where", "--data", "{data}"},
          "{\"data_folder\":\"{data}\",\"neighbourhood\":1}\n"),
     Done({"neighbourhoods", "--json", "--data", "{data}"},
-         "{\"data_folder\":\"{data}\",\"neighbourhoods\":[1,2,3,4,5]}\n"),
+         "{\"data_folder\":\"{data}\",\"neighbourhoods\":[1,2,3,4,5,6]}\n"),
     Wrote({"--data", "{data}", "--neighbourhood", "2", "set", "--lot", "15", "30"},
           "Abernathy (lot 15): 140 -> 30\n", "UserData2/Houses/house15.iff", 30),
     Wrote({"set", "--family", "Ekstr\xC3\xB6m", "255", "--data", "{data}", "--json"},
@@ -119,6 +148,14 @@ const Row kRows[] = {
     Wrote({"--data", "{data}/Sims\\Backup", "set", "--lot", "1", "5"},
           "Backslash (lot 1): 11 -> 5\n", "Sims\\Backup/UserData/Houses/house01.iff", 5),
     Refused({"--data", "{data}/Sims\\", "neighbourhoods"}, 2, "{data}/Sims\\ is not there"),
+    Done({"--data", "{data}/g1\\", "neighbourhoods", "--json"},
+         "{\"data_folder\":\"{data}/g1\\\\\",\"neighbourhoods\":[1]}\n"),
+    Done({"--data", "{data}/g1\\", "list", "--json"},
+         "{\"data_folder\":\"{data}/g1\\\\\",\"neighbourhood\":1,\"families\":["
+         "{\"name\":\"Trailing\",\"lot\":1,\"days\":3}]}\n"),
+    // Neighbourhood 6 was moved elsewhere and left a link in its place.
+    Wrote({"--data", "{data}", "--neighbourhood", "6", "set", "--lot", "2", "22"},
+          "Moved (lot 2): 21 -> 22\n", "Other Disk/UserData6/Houses/house02.iff", 22),
     Refused({"--data", "{data}/elsewhere", "where"}, 2, "{data}/elsewhere is not there"),
     Refused({"--data", "{data}", "set", "--family", "Smith", "5"}, 3,
             "2 families \"Smith\": Smith (lot 8), Smith (lot 3); pick one with --lot"),
@@ -154,6 +191,34 @@ const Row kRows[] = {
                           "{\"data_folder\":\"{data}\",\"neighbourhood\":1}\n")),
     WhileTheGameRuns(Wrote({"--data", "{data}", "set", "--lot", "5", "6", "--force"},
                            "Hollowell (lot 5): 37 -> 6\n", "UserData/Houses/house05.iff", 6)),
+    // A folder that cannot be looked in is no missing file, nor an empty one.
+    WithFolderMode("UserData/Houses", 0,
+                   Refused({"--data", "{data}", "set", "--lot", "5", "7"}, 4,
+                           "cannot look at {data}/UserData/Houses: Permission denied")),
+    WithFolderMode("UserData/Houses", 0,
+                   Refused({"--data", "{data}", "list"}, 4,
+                           "cannot look at {data}/UserData/Houses: Permission denied")),
+    // Searchable, not listable: a name spelt exactly opens, as under Wine;
+    // lot 11's missing file might be there in another spelling.
+    WithFolderMode("UserData2/Houses", 0111,
+                   Wrote({"--data", "{data}", "--neighbourhood", "2", "set", "--lot", "4", "91"},
+                         "Delacroix (lot 4): 90 -> 91\n", "UserData2/Houses/house04.iff", 91)),
+    WithFolderMode("UserData2/Houses", 0111,
+                   Done({"--data", "{data}", "--neighbourhood", "2", "list"},
+                        "Family Name  Lot #  Days in House\n"
+                        "Abernathy       15             30\n"
+                        "Delacroix        4             91\n")),
+    WithFolderMode("UserData/Houses", 0111,
+                   Refused({"--data", "{data}", "list"}, 4,
+                           "cannot look at {data}/UserData/Houses: Permission denied")),
+    WithFolderMode(
+        ".", 0,
+        Refused({"--data", "{data}", "neighbourhoods"}, 4, "cannot list the data folder {data}")),
+    WithFolderMode(".", 0644,
+                   Refused({"--data", "{data}", "neighbourhoods"}, 4, "cannot look at {data}/")),
+    WithFolderMode(
+        ".", 0,
+        Refused({"--data", "{data}", "list"}, 4, "cannot look at {data}: Permission denied")),
 };
 
 TEST(DataFolderTest, EveryRowDoesWhatItSaysAndTouchesOnlyItsTwoBytes) {
@@ -182,6 +247,9 @@ TEST(DataFolderTest, EveryRowDoesWhatItSaysAndTouchesOnlyItsTwoBytes) {
     // name would lead to were it taken as a separator.
     gamegen::WriteGameFolder(game.path() / "Sims\\Backup", {{"UserData", {{"Backslash", 1, 11}}}});
     gamegen::WriteGameFolder(game.path() / "Sims/Backup", {{"UserData", {{"Slash", 1, 22}}}});
+    gamegen::WriteGameFolder(game.path() / "g1\\", {{"UserData", {{"Trailing", 1, 3}}}});
+    gamegen::WriteGameFolder(game.path() / "Other Disk", {{"UserData6", {{"Moved", 2, 21}}}});
+    std::filesystem::create_directory_symlink("Other Disk/UserData6", game.path() / "UserData6");
     const std::filesystem::path houses3 = game.path() / "UserData3/Houses";
     gamegen::WriteFileBytes(game.path() / "precious.bin", gamegen::HouseFileBytes(99));
     ReplaceWithLink(houses3 / "house13.iff", "../../precious.bin");
@@ -192,6 +260,7 @@ TEST(DataFolderTest, EveryRowDoesWhatItSaysAndTouchesOnlyItsTwoBytes) {
     ReplaceWithLink(game.path() / "UserData5/neighborhood.iff", "/dev/zero");
     gamegen::WriteFileBytes(game.path() / "UserData/Houses/house12.iff",
                             gamegen::HouseFileBytes(7).substr(0, gamegen::kDaysOffset + 1));
+    cli_test::HandToUnprivilegedUser(game.path());
     const std::string data = game.path().string();
 
     for (const Row& row : kRows) {
@@ -217,7 +286,17 @@ TEST(DataFolderTest, EveryRowDoesWhatItSaysAndTouchesOnlyItsTwoBytes) {
             expected[row.houseFile] = test_support::FingerprintOf(bytes);
         }
 
-        const cli_test::CliOutcome outcome = cli_test::RunCli(arguments, {});
+        std::optional<FolderMode> locked;
+        if (!row.lockedFolder.empty()) {
+            // Not "folder/.", which a folder of mode 0 no longer lets its
+            // owner resolve to put the mode back.
+            locked.emplace(row.lockedFolder == "." ? game.path() : game.path() / row.lockedFolder,
+                           row.lockedMode);
+        }
+        const cli_test::CliOutcome outcome =
+            cli_test::RunCli(arguments, {}, cli_test::Output::File,
+                             locked ? cli_test::Rights::Unprivileged : cli_test::Rights::Tests);
+        locked.reset();
 
         EXPECT_EQ(outcome.exitCode, row.exitCode);
         if (row.exitCode == 0) {

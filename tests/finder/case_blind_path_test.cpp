@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -51,6 +52,33 @@ TEST_F(CaseBlindPathTest, MatchesEachPartWithoutRegardToCase) {
     }
     EXPECT_EQ(FindCaseBlind(Root(), ""), Root());
     EXPECT_EQ(FindCaseBlind(Root() + "/missing", "x"), std::nullopt);
+}
+
+// Root passes over modes, so a loop of links stands for a folder that cannot
+// be looked in; a file or nothing on the way is plainly no match.
+TEST_F(CaseBlindPathTest, TellsAFolderThatCannotBeLookedInFromAMissingOne) {
+    std::filesystem::create_symlink("loop", root_.path() / "loop");
+    using Outcome = CaseBlindMatch::Outcome;
+    const struct {
+        const char* relative;
+        Outcome outcome;
+        std::string path;  // below the root
+        int error;
+    } rows[] = {
+        {"userdata/HOUSES", Outcome::Found, "UserData/Houses", 0},
+        {"UserData/Houses/House03.iff/x", Outcome::Missing, "", 0},
+        {"UserDat/Houses", Outcome::Missing, "", 0},
+        {"loop/Houses", Outcome::CannotLook, "loop", ELOOP},
+        {"LOOP/houses/x", Outcome::CannotLook, "loop", ELOOP},
+    };
+    for (const auto& row : rows) {
+        const CaseBlindMatch match = LookUpCaseBlind(Root(), row.relative);
+        EXPECT_EQ(match.outcome, row.outcome) << row.relative;
+        EXPECT_EQ(match.path, row.path.empty() ? "" : Root() + "/" + row.path) << row.relative;
+        EXPECT_EQ(match.error, row.error) << row.relative;
+    }
+    EXPECT_EQ(FindCaseBlind(Root(), "loop/Houses"), std::nullopt);
+    EXPECT_EQ(MatchCaseBlindWherePossible(Root(), "Loop/Houses"), Root() + "/loop/Houses");
 }
 
 TEST_F(CaseBlindPathTest, AppendsThePartsWithoutAMatchAsWritten) {
