@@ -35,14 +35,14 @@ bool CAccessibleWindow::IsClientRequest(LPARAM objectId) {
 
 ComHandle<IAccessible> CAccessibleWindow::StandardObject(HWND hwnd) {
     void* standard = nullptr;
-    if (FAILED(CreateStdAccessibleObject(hwnd, OBJID_CLIENT, IID_IAccessible, &standard))) {
+    if (FAILED(CreateStdAccessibleObject(hwnd, OBJID_CLIENT, __uuidof(IAccessible), &standard))) {
         return ComHandle<IAccessible>();
     }
     return ComHandle<IAccessible>(static_cast<IAccessible*>(standard));
 }
 
 LRESULT CAccessibleWindow::Answer(CAccessibleWindow* object, WPARAM flags) {
-    const LRESULT result = LresultFromObject(IID_IAccessible, flags, object);
+    const LRESULT result = LresultFromObject(__uuidof(IAccessible), flags, object);
     object->Release();
     return result > 0 ? result : 0;
 }
@@ -51,7 +51,7 @@ HRESULT CAccessibleWindow::QueryInterface(REFIID id, void** object) {
     if (object == nullptr) {
         return E_POINTER;
     }
-    if (id == IID_IUnknown || id == IID_IDispatch || id == IID_IAccessible) {
+    if (id == IID_IUnknown || id == IID_IDispatch || id == __uuidof(IAccessible)) {
         *object = static_cast<IAccessible*>(this);
         AddRef();
         return S_OK;

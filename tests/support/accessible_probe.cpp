@@ -32,8 +32,8 @@ long Number(IAccessible& object, HasNumber question) {
 
 ComHandle<IAccessible> ClientObject(HWND window) {
     void* object = nullptr;
-    if (FAILED(AccessibleObjectFromWindow(window, static_cast<DWORD>(OBJID_CLIENT), IID_IAccessible,
-                                          &object))) {
+    if (FAILED(AccessibleObjectFromWindow(window, static_cast<DWORD>(OBJID_CLIENT),
+                                          __uuidof(IAccessible), &object))) {
         return ComHandle<IAccessible>();
     }
     return ComHandle<IAccessible>(static_cast<IAccessible*>(object));
